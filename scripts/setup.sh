@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# It only calls apt-get when something is missing, so a second run is instant.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  qt6-base-dev
+  qt6-qpa-plugins
+  libgl-dev
+  fonts-liberation2
+  fonts-comic-neue
+  xvfb
+  xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+  else
+    echo "Missing packages (${missing[*]}) and no root rights: install them as root." >&2
+    exit 1
+  fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
