@@ -1,6 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: setup configure build run test bench clean
 

@@ -1,0 +1,114 @@
+// Grabs the window as the candidate sees it, saves it for people to look at,
+// and checks the pixels that the layout fixes.
+
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 80;
+}
+
+QString artifactPath(const QString &file)
+{
+    const QString dir = qEnvironmentVariable("QUOVALE_ARTIFACTS", QDir::currentPath());
+    return QDir(dir).filePath(file);
+}
+
+// Circle boxes of Shape1(0..5) in window coordinates.
+const QRect CircleBoxes[] = {
+    {552, 32, 105, 97}, {496, 120, 105, 97}, {560, 224, 97, 97},
+    {440, 224, 113, 97}, {672, 224, 105, 97}, {616, 120, 105, 97},
+};
+
+} // namespace
+
+class RenderingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void waitingState()
+    {
+        FakeHost host;
+        SeededDraws draws(7);
+        Form1 form(host, draws);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage image = form.grab().toImage();
+        QCOMPARE(image.size(), QSize(804, 356));
+        QVERIFY(image.save(artifactPath("quovale-waiting.png")));
+
+        const QRgb background = image.pixel(415, 200);
+        QVERIFY2(!isDark(background), "window background should be light");
+
+        for (const QRect &box : CircleBoxes) {
+            const int side = std::min(box.width(), box.height());
+            const int left = box.x() + (box.width() - side) / 2;
+            const int top = box.y() + (box.height() - side) / 2;
+            const int cx = left + side / 2;
+            const int cy = top + side / 2;
+            // Outline: a dark pixel near each of the four extreme points.
+            const auto darkNear = [&](int x, int y) {
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        if (isDark(image.pixel(x + dx, y + dy)))
+                            return true;
+                return false;
+            };
+            QVERIFY2(darkNear(left, cy), qPrintable(QString("left edge of circle at %1,%2").arg(box.x()).arg(box.y())));
+            QVERIFY2(darkNear(left + side - 1, cy), "right edge");
+            QVERIFY2(darkNear(cx, top), "top edge");
+            QVERIFY2(darkNear(cx, top + side - 1), "bottom edge");
+            // No fill: inside the ring (and outside it, in the box's corners)
+            // the window background shows.
+            QCOMPARE(image.pixel(left + 6, cy), background);
+            QCOMPARE(image.pixel(cx, top + side - 6), background);
+            QCOMPARE(image.pixel(left + 2, top + 2), background);
+        }
+
+        // The header box is white inside, with a dark border.
+        QCOMPARE(image.pixel(120, 80), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(12, 92), qRgb(255, 255, 255));
+        QVERIFY(isDark(image.pixel(8, 50)));
+        QVERIFY(isDark(image.pixel(408, 50)));
+        QVERIFY(isDark(image.pixel(200, 16)));
+        // The chart frame.
+        QVERIFY(isDark(image.pixel(424, 180)));
+        QVERIFY(isDark(image.pixel(792, 180)));
+        QVERIFY(isDark(image.pixel(600, 344)));
+    }
+
+    void questionOnShow()
+    {
+        FakeHost host;
+        SeededDraws draws(2026);
+        Form1 form(host, draws);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
+        const QImage image = form.grab().toImage();
+        QVERIFY(image.save(artifactPath("quovale-question.png")));
+
+        // Each dial's name is drawn in its colour inside its circle.
+        for (int i = 1; i <= 6; ++i) {
+            const QLabel *name = control<QLabel>(form, QString("Param%1").arg(i));
+            const QColor ink = name->palette().color(QPalette::WindowText);
+            const QRect area = name->geometry();
+            bool found = false;
+            for (int x = area.left(); x <= area.right() && !found; ++x)
+                for (int y = area.top(); y <= area.bottom() && !found; ++y)
+                    found = image.pixelColor(x, y) == ink;
+            QVERIFY2(found, qPrintable(QString("no pixel of Param%1 in %2").arg(i).arg(ink.name())));
+        }
+    }
+};
+
+QTEST_MAIN(RenderingTest)
+#include "tst_rendering.moc"
