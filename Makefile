@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build app run test bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -16,7 +16,10 @@ configure: setup $(BUILD_DIR)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+app: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quovale
+
+run: app
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found: Test Quovale needs a graphical session." >&2; \
 	  echo "On a machine without a screen, run it under a virtual X server:" >&2; \
