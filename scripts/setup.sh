@@ -7,6 +7,7 @@ packages=(
   build-essential
   cmake
   qt6-base-dev
+  qt6-svg-dev
   qt6-qpa-plugins
   libgl-dev
   fonts-liberation2
