@@ -14,6 +14,9 @@ packages=(
   fonts-comic-neue
   xvfb
   xauth
+  dpkg-dev
+  desktop-file-utils
+  appstream
 )
 
 missing=()
