@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build app run test bench clean
+.PHONY: setup configure build app run test bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -34,6 +34,11 @@ test: build
 bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target quovale_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/quovale_bench
+
+# A Debian package of the Release build: $(BUILD_DIR)/quovale_<version>_<arch>.deb
+package: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quovale quovale_icons
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

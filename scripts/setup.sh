@@ -7,12 +7,16 @@ packages=(
   build-essential
   cmake
   qt6-base-dev
+  qt6-svg-dev
   qt6-qpa-plugins
   libgl-dev
   fonts-liberation2
   fonts-comic-neue
   xvfb
   xauth
+  dpkg-dev
+  desktop-file-utils
+  appstream
 )
 
 missing=()
