@@ -216,6 +216,7 @@ void Form1::buildControls()
     find(cckAnswers, QStringLiteral("cckAnswers"));
     find(Suivant, QStringLiteral("Suivant"));
     find(Quitter, QStringLiteral("Quitter"));
+    describeControls();
 
     setTabOrder(Suivant, cckInput(1));
     setTabOrder(cckInput(1), cckInput(2));
