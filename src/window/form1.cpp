@@ -104,7 +104,10 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent)
     }
     case Kind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+        // Where a pixel is several device pixels, the picture drawn at twice
+        // the size is scaled down to the box instead of the small one up.
+        picture->setPixmap(QPixmap(parent->devicePixelRatioF() > 1 ? QStringLiteral(":/logo@2x.png")
+                                                                   : QStringLiteral(":/logo.png")));
         picture->setScaledContents(true);
         widget = picture;
         break;
