@@ -98,74 +98,55 @@ private slots:
         QCOMPARE(spoken(iface), spokenName);
     }
 
-    // Every dial label speaks its text, and says where its dial stands.
-    void dialLabels_data()
+    // Screen by screen: every dial label speaks its text and says where its
+    // dial stands; the question box reads as text, paragraph by paragraph;
+    // each answer box tells the statement it answers as the box shows it.
+    void screensRead()
     {
-        QTest::addColumn<int>("dial");
-        QTest::addColumn<QString>("place");
-        QTest::newRow("1") << 1 << "en haut";
-        QTest::newRow("2") << 2 << "au milieu à gauche";
-        QTest::newRow("3") << 3 << "au milieu à droite";
-        QTest::newRow("4") << 4 << "en bas à gauche";
-        QTest::newRow("5") << 5 << "en bas au centre";
-        QTest::newRow("6") << 6 << "en bas à droite";
-    }
-
-    void dialLabels()
-    {
-        QFETCH(int, dial);
-        QFETCH(QString, place);
-
         FakeHost host;
         SeededDraws draws(2024);
         Form1 form(host, draws);
-        QStringList namesSeen;
-        for (int screen = 1; screen <= 3; ++screen) {
-            pressSuivant(form);
-            for (const char *prefix : {"Param", "Valu"}) {
-                const QString labelName = QString::fromLatin1(prefix) + QString::number(dial);
-                QAccessibleInterface *iface = accessible(form, labelName);
-                QVERIFY(iface);
-                QCOMPARE(iface->role(), QAccessible::StaticText);
-                const QString shown = control<QLabel>(form, labelName)->text();
-                QVERIFY(!shown.isEmpty());
-                QCOMPARE(spoken(iface), shown);
-                QVERIFY2(spoken(iface, QAccessible::Description).endsWith(QStringLiteral("cadran ") + place),
-                         qPrintable(spoken(iface, QAccessible::Description)));
-            }
-            namesSeen << spoken(accessible(form, QString("Param%1").arg(dial)));
-        }
-        // The instrument names change from screen to screen with the chart.
-        namesSeen.removeDuplicates();
-        QVERIFY2(namesSeen.size() > 1, qPrintable(namesSeen.join(", ")));
-    }
+        QAccessibleInterface *box = accessible(form, "rtfAnswer");
+        QVERIFY(box && box->textInterface());
+        QVERIFY(box->state().readOnly && box->state().multiLine && box->state().focusable);
+        QCOMPARE(questionRead(form).trimmed(), QStringLiteral("Cliquez sur 'Commencer' pour débuter l'exercice"));
+        QVERIFY(spoken(accessible(form, "cckInput1"), QAccessible::Description).isEmpty());
 
-    // Each answer box tells the statement it answers, as the question box
-    // shows it, and the correction beside it tells which box it belongs to.
-    void answerBoxesTellTheirStatement()
-    {
-        FakeHost host;
-        SeededDraws draws(77);
-        Form1 form(host, draws);
-        for (int k = 1; k <= 3; ++k)
-            QVERIFY(spoken(accessible(form, QString("cckInput%1").arg(k)), QAccessible::Description).isEmpty());
-
+        const QStringList places{"en haut", "au milieu à gauche", "au milieu à droite",
+                                 "en bas à gauche", "en bas au centre", "en bas à droite"};
         QStringList previous;
-        for (int screen = 1; screen <= 5; ++screen) {
+        for (int screen = 1; screen <= 4; ++screen) {
             pressSuivant(form);
+            for (int i = 1; i <= 6; ++i)
+                for (const char *prefix : {"Param", "Valu"}) {
+                    const QString name = QString::fromLatin1(prefix) + QString::number(i);
+                    QAccessibleInterface *iface = accessible(form, name);
+                    QCOMPARE(iface->role(), QAccessible::StaticText);
+                    QCOMPARE(spoken(iface), control<QLabel>(form, name)->text());
+                    QVERIFY(!spoken(iface).isEmpty());
+                    QVERIFY2(spoken(iface, QAccessible::Description).endsWith("cadran " + places[i - 1]),
+                             qPrintable(spoken(iface, QAccessible::Description)));
+                }
+
+            const QString read = questionRead(form);
+            QVERIFY2(read.startsWith(QString(" %1)").arg(screen)), qPrintable(read));
             QStringList described;
             for (int k = 1; k <= 3; ++k) {
                 const QString letter = QString(QChar('a' + k - 1));
-                const QString description =
-                    spoken(accessible(form, QString("cckInput%1").arg(k)), QAccessible::Description);
-                QVERIFY(!description.isEmpty());
-                QCOMPARE(description, statementRead(form, letter));
+                const QString description = spoken(accessible(form, QString("cckInput%1").arg(k)), QAccessible::Description);
+                QCOMPARE(description, form.Statements(k));
+                QCOMPARE(statementRead(form, letter), description);
                 QCOMPARE(spoken(accessible(form, QString("Quest%1").arg(k)), QAccessible::Description),
                          QString("correction de %1)").arg(letter));
                 described << description;
             }
             QVERIFY2(described != previous, "the descriptions must follow the new question");
             previous = described;
+
+            const int at = static_cast<int>(read.indexOf(QStringLiteral("b) ")));
+            int start = -1, end = -1;
+            const QString paragraph = box->textInterface()->textAtOffset(at, QAccessible::ParagraphBoundary, &start, &end);
+            QCOMPARE(paragraph.trimmed(), QStringLiteral("b) ") + form.Statements(2));
         }
     }
 
@@ -173,92 +154,49 @@ private slots:
     {
         QTest::addColumn<int>("presses");
         QTest::addColumn<bool>("tickFirst");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("firstChecked");
+        QTest::addColumn<bool>("showCorrections");
 
-        QTest::newRow("waiting") << 0 << false << false << false;
-        QTest::newRow("question shown") << 1 << false << true << false;
-        QTest::newRow("a) ticked") << 1 << true << true << true;
-        QTest::newRow("next screen clears") << 2 << true << true << false;
+        QTest::newRow("waiting") << 0 << false << false;
+        QTest::newRow("question shown") << 1 << false << false;
+        QTest::newRow("a) ticked") << 1 << true << false;
+        QTest::newRow("next screen clears") << 2 << true << false;
+        QTest::newRow("Réponses ticked") << 1 << false << true;
     }
 
+    // The boxes' states as the candidate changes them, and the corrections,
+    // silent while hidden, speaking "Vrai" or "Faux" once shown.
     void boxStates()
     {
         QFETCH(int, presses);
         QFETCH(bool, tickFirst);
-        QFETCH(bool, enabled);
-        QFETCH(bool, firstChecked);
+        QFETCH(bool, showCorrections);
 
         FakeHost host;
         SeededDraws draws(5);
         Form1 form(host, draws);
+        form.show();
         for (int p = 1; p <= presses; ++p) {
             pressSuivant(form);
             if (p == 1 && tickFirst)
                 QTest::mouseClick(control<QCheckBox>(form, "cckInput1"), Qt::LeftButton);
         }
+        if (showCorrections)
+            QTest::mouseClick(control<QCheckBox>(form, "cckAnswers"), Qt::LeftButton);
 
         for (const char *name : {"cckInput1", "cckInput2", "cckInput3", "cckAnswers"}) {
             const QAccessible::State state = accessible(form, name)->state();
-            QCOMPARE(bool(state.disabled), !enabled);
-            QVERIFY(state.checkable);
-            QVERIFY(state.focusable);
-            const bool expectChecked = firstChecked && qstrcmp(name, "cckInput1") == 0;
-            QCOMPARE(bool(state.checked), expectChecked);
-            QCOMPARE(bool(state.checked), control<QCheckBox>(form, name)->isChecked());
+            QCOMPARE(bool(state.disabled), presses == 0);
+            QVERIFY(state.checkable && state.focusable);
+            const bool checked = qstrcmp(name, "cckAnswers") == 0
+                                     ? showCorrections
+                                     : tickFirst && presses == 1 && qstrcmp(name, "cckInput1") == 0;
+            QCOMPARE(bool(state.checked), checked);
         }
-        QVERIFY(!accessible(form, "Suivant")->state().disabled);
-        QVERIFY(!accessible(form, "Quitter")->state().disabled);
-    }
-
-    // The corrections are silent while hidden and speak "Vrai" or "Faux"
-    // once "Réponses" is ticked.
-    void correctionsSpeakWhenShown()
-    {
-        FakeHost host;
-        SeededDraws draws(9);
-        Form1 form(host, draws);
-        form.show();
-        pressSuivant(form);
-        for (int k = 1; k <= 3; ++k)
-            QVERIFY(accessible(form, QString("Quest%1").arg(k))->state().invisible);
-
-        QTest::mouseClick(control<QCheckBox>(form, "cckAnswers"), Qt::LeftButton);
         for (int k = 1; k <= 3; ++k) {
             QAccessibleInterface *iface = accessible(form, QString("Quest%1").arg(k));
-            QVERIFY(!iface->state().invisible);
-            const QString verdict = spoken(iface);
-            QVERIFY2(verdict == QLatin1String("Vrai") || verdict == QLatin1String("Faux"), qPrintable(verdict));
-            QCOMPARE(verdict, form.AnswerKey(k) == 1 ? QStringLiteral("Vrai") : QStringLiteral("Faux"));
-        }
-    }
-
-    void questionReadAsText()
-    {
-        FakeHost host;
-        SeededDraws draws(31);
-        Form1 form(host, draws);
-        QAccessibleInterface *box = accessible(form, "rtfAnswer");
-        QVERIFY(box);
-        QVERIFY(box->textInterface());
-        QVERIFY(box->state().readOnly);
-        QVERIFY(box->state().multiLine);
-        QVERIFY(box->state().focusable);
-        QCOMPARE(questionRead(form).trimmed(), QStringLiteral("Cliquez sur 'Commencer' pour débuter l'exercice"));
-
-        for (int screen = 1; screen <= 3; ++screen) {
-            pressSuivant(form);
-            const QString read = questionRead(form);
-            QVERIFY2(read.startsWith(QString(" %1)").arg(screen)), qPrintable(read));
-            for (int k = 1; k <= 3; ++k)
-                QCOMPARE(statementRead(form, QString(QChar('a' + k - 1))), form.Statements(k));
-            // Reading paragraph by paragraph, as a screen reader's keys do.
-            QAccessibleTextInterface *text = box->textInterface();
-            const int at = static_cast<int>(read.indexOf(QStringLiteral("b) ")));
-            int start = -1, end = -1;
-            const QString paragraph = text->textAtOffset(at, QAccessible::ParagraphBoundary, &start, &end);
-            QCOMPARE(paragraph.trimmed(), QStringLiteral("b) ") + form.Statements(2));
-            QVERIFY(start <= at && at < end);
+            QCOMPARE(bool(iface->state().invisible), !showCorrections);
+            if (showCorrections)
+                QCOMPARE(spoken(iface), form.AnswerKey(k) == 1 ? QStringLiteral("Vrai") : QStringLiteral("Faux"));
         }
     }
 
