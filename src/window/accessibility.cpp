@@ -70,14 +70,17 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 } // namespace
 
-void Form1::describeControls()
+void Form1::installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);
+}
 
+void Form1::describeControls()
+{
     rtfAnswer->setAccessibleName(QStringLiteral("Question"));
     Image1->setAccessibleName(QStringLiteral("Logo Test Quovale"));
     for (int i = 1; i <= 6; ++i) {

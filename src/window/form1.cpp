@@ -173,6 +173,7 @@ Form1::Form1(Host &host, DrawSource &draws, LoadStep loadStep, QWidget *parent)
       m_draws(draws)
 {
     initResources();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setFixedSize(804, 356);

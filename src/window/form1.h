@@ -95,7 +95,10 @@ protected:
 
 private:
     void buildControls();
-    // Names and descriptions for screen readers (window/accessibility.cpp).
+    // What screen readers are told (window/accessibility.cpp). The window's
+    // own interface must be known before any control exists: a screen
+    // reader may ask for it as soon as the first one is added.
+    static void installAccessibleInterfaces();
     void describeControls();
     void wireEvents();
     void endProgram();
