@@ -92,6 +92,9 @@ void paintLogo(QPainter &painter)
 
 int main(int argc, char *argv[])
 {
+    // It draws into a picture only: no screen is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s SCALE OUTPUT.png\n", argv[0]);
