@@ -104,7 +104,10 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent)
     }
     case Kind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+        // Where a pixel is several device pixels, the picture drawn at twice
+        // the size is scaled down to the box instead of the small one up.
+        picture->setPixmap(QPixmap(parent->devicePixelRatioF() > 1 ? QStringLiteral(":/logo@2x.png")
+                                                                   : QStringLiteral(":/logo.png")));
         picture->setScaledContents(true);
         widget = picture;
         break;
@@ -170,6 +173,7 @@ Form1::Form1(Host &host, DrawSource &draws, LoadStep loadStep, QWidget *parent)
       m_draws(draws)
 {
     initResources();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setFixedSize(804, 356);
@@ -216,6 +220,7 @@ void Form1::buildControls()
     find(cckAnswers, QStringLiteral("cckAnswers"));
     find(Suivant, QStringLiteral("Suivant"));
     find(Quitter, QStringLiteral("Quitter"));
+    describeControls();
 
     setTabOrder(Suivant, cckInput(1));
     setTabOrder(cckInput(1), cckInput(2));

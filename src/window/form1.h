@@ -7,6 +7,7 @@
 //   window/question_cycle.cpp Suivant_Click
 //   window/answers.cpp        Correction and the check-box handlers
 //   window/countdown.cpp      Timer1_Timer, Quitter_Click, closing the window
+//   window/accessibility.cpp  what a screen reader tells of the controls
 //   chart/chart_builder.cpp   ChartMake and the Distribute... steps
 //   questions/rule_tables.cpp, phrase_builder.cpp, statement_makers.cpp,
 //   questions/question_builder.cpp
@@ -94,6 +95,11 @@ protected:
 
 private:
     void buildControls();
+    // What screen readers are told (window/accessibility.cpp). The window's
+    // own interface must be known before any control exists: a screen
+    // reader may ask for it as soon as the first one is added.
+    static void installAccessibleInterfaces();
+    void describeControls();
     void wireEvents();
     void endProgram();
     // Greens "Vrai" and reds "Faux" in the Quest labels.

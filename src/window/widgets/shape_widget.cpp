@@ -26,12 +26,16 @@ QRect ShapeWidget::circleRect() const
 void ShapeWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    // Drawn as outlines, not pictures, so that on a screen of several
+    // device pixels per pixel the circle's edge is smoothed at the screen's
+    // own resolution. The 1-pixel border runs half a pixel inside the box:
+    // it then covers whole pixels at any scale, the box's outermost ones.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
     painter.setBrush(m_fill ? QBrush(*m_fill) : QBrush(Qt::NoBrush));
-    // A cosmetic pen draws to the right of and below its line, so the
-    // outline of a w x h box is drawn on a (w - 1) x (h - 1) rectangle.
     const QRect box = m_kind == Kind::Circle ? circleRect() : rect();
-    const QRect outline = box.adjusted(0, 0, -1, -1);
+    const QRectF outline = QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_kind == Kind::Circle)
         painter.drawEllipse(outline);
     else

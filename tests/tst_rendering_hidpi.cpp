@@ -1,0 +1,318 @@
+// The window on a screen of two device pixels per pixel (QT_SCALE_FACTOR=2,
+// set in main before the application is built): the same layout at twice
+// the size, outlines drawn at the screen's resolution, the logo from its
+// large picture, and label texts that fit as they do at scale 1. For that
+// last check the program runs itself once more at scale 1 (--label-widths)
+// and compares.
+
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QMap>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const char *const LabelWidthsFlag = "--label-widths";
+
+bool isDark(QRgb pixel) { return qGray(pixel) < 80; }
+bool isLight(QRgb pixel) { return qGray(pixel) > 200; }
+
+// The mean difference per channel of two images of the same size.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size())
+        return 255;
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// How far a label's text reaches, in pixels: its advance in the label's
+// font, and the last column that its drawn text inks.
+struct TextReach
+{
+    QString text;
+    double advance = 0;
+    double ink = 0;
+    int width = 0;
+};
+
+TextReach reachOf(QLabel *label)
+{
+    TextReach reach{label->text(), QFontMetricsF(label->font(), label).horizontalAdvance(label->text()), 0,
+                    label->width()};
+    const qreal ratio = label->devicePixelRatioF();
+    QImage image(label->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QRgb paper = label->palette().color(QPalette::Window).rgb();
+    for (int col = image.width() - 1; col >= 0 && reach.ink == 0; --col)
+        for (int row = 0; row < image.height(); ++row) {
+            const QRgb p = image.pixel(col, row);
+            const bool inked = qAlpha(p) > 64 && (!label->autoFillBackground() || std::abs(qGray(p) - qGray(paper)) > 48);
+            if (inked) {
+                reach.ink = (col + 1) / ratio;
+                break;
+            }
+        }
+    return reach;
+}
+
+// The labels' texts through the waiting state and a few screens of one
+// fixed test, with "Réponses" ticked and one tick of the countdown, keyed
+// by step and label.
+QMap<QString, TextReach> labelReaches()
+{
+    FakeHost host;
+    SeededDraws draws(606);
+    Form1 form(host, draws);
+    form.show();
+    QMap<QString, TextReach> reaches;
+    const auto record = [&](const QString &step) {
+        for (QLabel *label : form.findChildren<QLabel *>())
+            if (label->isVisible() && !label->text().isEmpty())
+                reaches.insert(step + QLatin1Char('/') + label->objectName(), reachOf(label));
+    };
+    record(QStringLiteral("waiting"));
+    QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
+    form.findChild<QTimer *>("Timer1")->stop();
+    form.Timer1_Timer();
+    QTest::mouseClick(control<QCheckBox>(form, "cckAnswers"), Qt::LeftButton);
+    for (int screen = 1; screen <= 8; ++screen) {
+        record(QStringLiteral("screen%1").arg(screen));
+        QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
+    }
+    return reaches;
+}
+
+int printLabelReaches()
+{
+    QTextStream out(stdout);
+    const QMap<QString, TextReach> reaches = labelReaches();
+    for (auto it = reaches.cbegin(); it != reaches.cend(); ++it)
+        out << it.key() << '\t' << it->advance << '\t' << it->ink << '\t' << it->width << '\t' << it->text << '\n';
+    return 0;
+}
+
+} // namespace
+
+class HiDpiRenderingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QImage grabWindow(Form1 &form)
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return {};
+        return form.grab().toImage();
+    }
+
+private slots:
+    void windowAtTwiceTheSize()
+    {
+        FakeHost host;
+        SeededDraws draws(7);
+        Form1 form(host, draws);
+        const QImage image = grabWindow(form);
+        QCOMPARE(image.devicePixelRatio(), 2.0);
+        QCOMPARE(image.size(), QSize(1608, 712));
+    }
+
+    // A 1-pixel frame line at x (or y) = p covers device pixels 2p and
+    // 2p + 1, and nothing either side.
+    void framesAtTwiceTheSize_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("along");
+
+        QTest::newRow("header left") << true << 8 << 50;
+        QTest::newRow("header right") << true << 408 << 50;
+        QTest::newRow("header top") << false << 16 << 200;
+        QTest::newRow("header bottom") << false << 96 << 200;
+        QTest::newRow("chart left") << true << 424 << 180;
+        QTest::newRow("chart right") << true << 792 << 180;
+        QTest::newRow("chart top") << false << 16 << 600;
+        QTest::newRow("chart bottom") << false << 344 << 600;
+    }
+
+    void framesAtTwiceTheSize()
+    {
+        QFETCH(bool, vertical);
+        QFETCH(int, line);
+        QFETCH(int, along);
+
+        FakeHost host;
+        SeededDraws draws(7);
+        Form1 form(host, draws);
+        const QImage image = grabWindow(form);
+        const auto at = [&](int across) {
+            return vertical ? image.pixel(across, 2 * along) : image.pixel(2 * along, across);
+        };
+        QVERIFY(isDark(at(2 * line)));
+        QVERIFY(isDark(at(2 * line + 1)));
+        QVERIFY(isLight(at(2 * line - 1)));
+        QVERIFY(isLight(at(2 * line + 2)));
+    }
+
+    // Each circle's outline, 2 device pixels thick, is solid and clean at
+    // its four extreme points and smoothed along its slopes.
+    void circlesCrisp_data()
+    {
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("Shape1(0)") << QRect(552, 32, 105, 97);
+        QTest::newRow("Shape1(1)") << QRect(496, 120, 105, 97);
+        QTest::newRow("Shape1(2)") << QRect(560, 224, 97, 97);
+        QTest::newRow("Shape1(3)") << QRect(440, 224, 113, 97);
+        QTest::newRow("Shape1(4)") << QRect(672, 224, 105, 97);
+        QTest::newRow("Shape1(5)") << QRect(616, 120, 105, 97);
+    }
+
+    void circlesCrisp()
+    {
+        QFETCH(QRect, box);
+
+        FakeHost host;
+        SeededDraws draws(7);
+        Form1 form(host, draws);
+        const QImage image = grabWindow(form);
+
+        // In device pixels: the circle's square and its centre.
+        const int side = 2 * std::min(box.width(), box.height());
+        const int left = 2 * box.x() + (2 * box.width() - side) / 2;
+        const int top = 2 * box.y() + (2 * box.height() - side) / 2;
+        const int middle = side / 2;
+        for (int offset : {middle - 1, middle}) {
+            QVERIFY(isDark(image.pixel(left, top + offset)) && isDark(image.pixel(left + 1, top + offset)));
+            QVERIFY(isLight(image.pixel(left - 1, top + offset)) && isLight(image.pixel(left + 2, top + offset)));
+            const int right = left + side - 1;
+            QVERIFY(isDark(image.pixel(right, top + offset)) && isDark(image.pixel(right - 1, top + offset)));
+            QVERIFY(isLight(image.pixel(right + 1, top + offset)) && isLight(image.pixel(right - 2, top + offset)));
+            QVERIFY(isDark(image.pixel(left + offset, top)) && isDark(image.pixel(left + offset, top + 1)));
+            QVERIFY(isLight(image.pixel(left + offset, top - 1)) && isLight(image.pixel(left + offset, top + 2)));
+        }
+
+        // Along the diagonal from the centre to the top-left, the outline is
+        // crossed within a few device pixels, some of them partly covered:
+        // smoothed, yet not blurred. (Further out the diagonal may meet a
+        // neighbouring circle.)
+        const int crossing = static_cast<int>(std::lround((middle - 1) / std::sqrt(2.0)));
+        int partial = 0, touched = 0;
+        for (int t = crossing - 5; t <= crossing + 5; ++t) {
+            const int gray = qGray(image.pixel(left + middle - t, top + middle - t));
+            if (gray < 235)
+                ++touched;
+            if (gray >= 80 && gray < 235)
+                ++partial;
+        }
+        QVERIFY2(partial >= 1, "the outline's slope should be smoothed");
+        QVERIFY2(touched <= 3, qPrintable(QString("the outline spreads over %1 device pixels").arg(touched)));
+    }
+
+    // The logo comes from its 300 x 100 picture scaled down to the box, not
+    // from the 150 x 50 one scaled up.
+    void logoSharp()
+    {
+        FakeHost host;
+        SeededDraws draws(7);
+        Form1 form(host, draws);
+        const QImage window = grabWindow(form);
+        const QImage shown = window.copy(QRect(2 * 280, 2 * 24, 2 * 110, 2 * 33));
+
+        // Read as the label reads its picture, through a pixmap.
+        const auto picture = [](const char *path) { return QPixmap(QString::fromLatin1(path)).toImage(); };
+        const QImage large = picture(":/logo@2x.png");
+        const QImage small = picture(":/logo.png");
+        QCOMPARE(large.size(), QSize(300, 100));
+        QCOMPARE(small.size(), QSize(150, 50));
+        // The large picture is the small one drawn again, at twice the size.
+        const double redrawn = meanDifference(large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), small);
+        QVERIFY2(redrawn < 4, qPrintable(QString::number(redrawn)));
+
+        const QSize device = shown.size();
+        const auto difference = [&](const QImage &source, Qt::TransformationMode mode) {
+            return meanDifference(shown, source.scaled(device, Qt::IgnoreAspectRatio, mode));
+        };
+        const double fromLarge = difference(large, Qt::SmoothTransformation);
+        const double fromSmallSmooth = difference(small, Qt::SmoothTransformation);
+        const double fromSmallNearest = difference(small, Qt::FastTransformation);
+        const QString report = QString("from 300x100 %1, 150x50 smooth %2, 150x50 nearest %3")
+                                   .arg(fromLarge).arg(fromSmallSmooth).arg(fromSmallNearest);
+        QVERIFY2(fromLarge < 1.5, qPrintable(report));
+        QVERIFY2(fromSmallSmooth > fromLarge + 2 && fromSmallNearest > fromLarge + 2, qPrintable(report));
+        QCOMPARE(control<QLabel>(form, "Image1")->pixmap().deviceIndependentSize(), QSizeF(150, 50));
+    }
+
+    // Every label text fits its label at scale 2 as it does at scale 1: one
+    // that fits there fits here, and it reaches as far within a pixel.
+    void labelTextsFitAsAtScaleOne()
+    {
+        QProcess reference;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
+        reference.setProcessEnvironment(environment);
+        reference.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(LabelWidthsFlag)});
+        QVERIFY(reference.waitForFinished(60000));
+        QCOMPARE(reference.exitCode(), 0);
+
+        QMap<QString, TextReach> atOne;
+        const QStringList lines = QString::fromUtf8(reference.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &line : lines) {
+            const QStringList f = line.split(QLatin1Char('\t'));
+            QCOMPARE(f.size(), 5);
+            atOne.insert(f[0], TextReach{f[4], f[1].toDouble(), f[2].toDouble(), f[3].toInt()});
+        }
+
+        const QMap<QString, TextReach> atTwo = labelReaches();
+        QCOMPARE(atTwo.keys(), atOne.keys());
+        QVERIFY(atTwo.size() > 100);
+        for (auto it = atTwo.cbegin(); it != atTwo.cend(); ++it) {
+            const TextReach &one = atOne[it.key()];
+            const TextReach &two = *it;
+            const QString where = it.key() + QLatin1String(" \"") + two.text + QLatin1String("\"");
+            QCOMPARE(two.text, one.text);
+            QCOMPARE(two.width, one.width);
+            QVERIFY2(two.ink > 0, qPrintable(where));
+            if (one.advance <= one.width && one.ink < one.width)
+                QVERIFY2(two.advance <= two.width && two.ink < two.width, qPrintable(where));
+            QVERIFY2(std::abs(two.ink - one.ink) <= 1.0,
+                     qPrintable(QString("%1 inks to %2 at scale 1, %3 at scale 2").arg(where).arg(one.ink).arg(two.ink)));
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], LabelWidthsFlag) == 0) {
+        QApplication app(argc, argv);
+        app.setAttribute(Qt::AA_Use96Dpi, true);
+        return printLabelReaches();
+    }
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    HiDpiRenderingTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_rendering_hidpi.moc"
