@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -103,10 +104,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("deferred");
         const QString lines = QStringLiteral("Vitesse\r\nMoteur\r\n\r\nHuile est");
         forBothBoxes([&](const char *where, bool inForm) {
             const auto row = [&](const char *name, const QString &text, int start, int length) {
-                QTest::addRow("%s: %s", where, name) << inForm << text << start << length;
+                QTest::addRow("%s: %s", where, name) << inForm << text << start << length << false;
+                QTest::addRow("%s, deferred: %s", where, name) << inForm << text << start << length << true;
             };
             row("first word, before any break", lines, 0, 7);
             row("inside the first line", lines, 2, 3);
@@ -130,10 +133,15 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, start);
         QFETCH(int, length);
+        QFETCH(bool, deferred);
         Subject subject(inForm);
         RichTextBox *box = subject.box;
         QVERIFY(box);
         box->setText(text);
+        // Deferred, the selections are the box's own until the update ends.
+        std::optional<RichTextBox::DeferredUpdate> update;
+        if (deferred)
+            update.emplace(*box);
 
         box->setSelStart(0);
         box->setSelLength(int(text.size()));
@@ -151,6 +159,13 @@ private slots:
         QCOMPARE(box->selLength(), length);
         box->setSelColor(Orange);
         QCOMPARE(box->text(), text);
+        if (deferred) {
+            QVERIFY2(!box->textCursor().hasSelection(), "the caret on screen moved before the update ended");
+            update.reset();
+            QCOMPARE(box->selStart(), start);
+            QCOMPARE(box->selLength(), length);
+            QCOMPARE(box->textCursor().selectedText().size(), length - int(text.mid(start, length).count("\r\n")));
+        }
 
         // Character by character, as the box reports it.
         for (int p = 0; p < text.size(); ++p) {

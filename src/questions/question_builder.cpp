@@ -24,6 +24,7 @@ void Form1::QuestionMake()
     }
 
     const QString twoBreaks = CrLf + CrLf;
+    const RichTextBox::DeferredUpdate composing(*rtfAnswer);
     rtfAnswer->setText(num(QuestionNumber) + QStringLiteral(")") + twoBreaks
                        + QStringLiteral("   a) ") + Statements(1) + twoBreaks
                        + QStringLiteral("   b) ") + Statements(2) + twoBreaks

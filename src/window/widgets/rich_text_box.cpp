@@ -22,6 +22,8 @@ RichTextBox::RichTextBox(QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
+    // Nothing typed, nothing to undo: the program's colouring need not be kept.
+    document()->setUndoRedoEnabled(false);
 }
 
 void RichTextBox::setText(const QString &text)
@@ -60,21 +62,29 @@ int RichTextBox::toTextPosition(int documentPosition) const
     return end + static_cast<int>(breaks);
 }
 
+void RichTextBox::select(const QTextCursor &cursor)
+{
+    if (m_deferred > 0)
+        m_selection = cursor;
+    else
+        setTextCursor(cursor);
+}
+
 int RichTextBox::selStart() const
 {
-    return toTextPosition(textCursor().selectionStart());
+    return toTextPosition(selection().selectionStart());
 }
 
 void RichTextBox::setSelStart(int start)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     cursor.setPosition(toDocumentPosition(std::max(start, 0)));
-    setTextCursor(cursor);
+    select(cursor);
 }
 
 int RichTextBox::selLength() const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = selection();
     return toTextPosition(cursor.selectionEnd()) - toTextPosition(cursor.selectionStart());
 }
 
@@ -82,15 +92,15 @@ void RichTextBox::setSelLength(int length)
 {
     const int start = selStart();
     const int end = std::clamp(start + length, start, static_cast<int>(text().size()));
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     cursor.setPosition(toDocumentPosition(start));
     cursor.setPosition(toDocumentPosition(end), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    select(cursor);
 }
 
 void RichTextBox::setSelColor(const QColor &color)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     if (!cursor.hasSelection())
         return;
     QTextCharFormat format;
@@ -108,4 +118,19 @@ QColor RichTextBox::colorAt(int position) const
     cursor.setPosition(d + 1, QTextCursor::KeepAnchor);
     const QBrush brush = cursor.charFormat().foreground();
     return brush.style() == Qt::NoBrush ? palette().color(QPalette::Text) : brush.color();
+}
+
+RichTextBox::DeferredUpdate::DeferredUpdate(RichTextBox &box)
+    : m_box(box), m_editBlock(box.document())
+{
+    if (m_box.m_deferred++ == 0)
+        m_box.m_selection = m_box.textCursor();
+    m_editBlock.beginEditBlock();
+}
+
+RichTextBox::DeferredUpdate::~DeferredUpdate()
+{
+    m_editBlock.endEditBlock();
+    if (--m_box.m_deferred == 0)
+        m_box.setTextCursor(m_box.m_selection);
 }

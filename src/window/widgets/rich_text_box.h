@@ -4,6 +4,7 @@
 // underneath keeps one paragraph separator per break, so every position is
 // converted on the way in and on the way out.
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 class RichTextBox : public QTextEdit
@@ -33,4 +34,27 @@ public:
     // Conversion between positions in the composed text and in the document.
     int toDocumentPosition(int position) const;
     int toTextPosition(int documentPosition) const;
+
+    // While one lives, selections and colours are worked on the document
+    // alone; the layout and the caret on screen follow once, when it ends.
+    // Colouring a question this way costs one layout instead of dozens.
+    class DeferredUpdate
+    {
+    public:
+        explicit DeferredUpdate(RichTextBox &box);
+        ~DeferredUpdate();
+        DeferredUpdate(const DeferredUpdate &) = delete;
+        DeferredUpdate &operator=(const DeferredUpdate &) = delete;
+
+    private:
+        RichTextBox &m_box;
+        QTextCursor m_editBlock;
+    };
+
+private:
+    QTextCursor selection() const { return m_deferred > 0 ? m_selection : textCursor(); }
+    void select(const QTextCursor &cursor);
+
+    int m_deferred = 0;
+    QTextCursor m_selection;
 };
