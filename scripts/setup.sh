@@ -13,6 +13,12 @@ packages=(
   fonts-comic-neue
   xvfb
   xauth
+  # The end-to-end tests: a window manager on the virtual screen, and the
+  # tools that press keys, click and read the window's properties.
+  openbox
+  xdotool
+  wmctrl
+  x11-utils
 )
 
 missing=()
