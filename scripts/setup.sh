@@ -14,9 +14,16 @@ packages=(
   fonts-comic-neue
   xvfb
   xauth
+  # Packaging and checking the desktop entry and metadata.
   dpkg-dev
   desktop-file-utils
   appstream
+  # The end-to-end tests: a window manager on the virtual screen, and the
+  # tools that press keys, click and read the window's properties.
+  openbox
+  xdotool
+  wmctrl
+  x11-utils
 )
 
 missing=()
