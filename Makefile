@@ -49,13 +49,16 @@ check-asan: setup
 # Screens are timed on the offscreen platform; start-up under a virtual X
 # server, beside a bare Qt window.
 STARTUP_ROUNDS ?= 30
+bench: export XDG_RUNTIME_DIR ?= /tmp/quovale-bench-$(shell id -u)
 bench: configure
+	@mkdir -p -m 700 $$XDG_RUNTIME_DIR
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/quovale_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/quovale_press_latency
 	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  ./$(BUILD_DIR)/bench/quovale_startup_bench $(CURDIR)/$(BUILD_DIR)/bench/libquovale_startup_probe.so \
-	  $(STARTUP_ROUNDS) ./$(BUILD_DIR)/quovale ./$(BUILD_DIR)/bench/quovale_bare_window
+	  $(STARTUP_ROUNDS) ./$(BUILD_DIR)/quovale ./$(BUILD_DIR)/bench/quovale_bare_window \
+	  ./$(BUILD_DIR)/bench/quovale_bare_text_window
 
 # A Debian package of the Release build: $(BUILD_DIR)/quovale_<version>_<arch>.deb
 package: configure
