@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its menu entry and icon, on Wayland above all.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUOVALE_APP_ID));
     // One look on every desktop, whatever style the session prefers.
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The window's own font for everything, its message boxes included:
