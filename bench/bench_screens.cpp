@@ -1,19 +1,11 @@
 // How long one press of Suivant takes to build a screen, and its parts.
 
+#include "silent_host.h"
+
 #include "chart/random_draws.h"
 #include "window/form1.h"
-#include "window/host.h"
 
 #include <QTest>
-
-namespace {
-class SilentHost final : public Host
-{
-public:
-    void showMessage(const QString &) override {}
-    void endProgram() override {}
-};
-} // namespace
 
 class ScreenBench : public QObject
 {

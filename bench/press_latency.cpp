@@ -3,9 +3,10 @@
 // whole test each, so that every press builds a screen; the median and the
 // 99.9th percentile are printed.
 
+#include "silent_host.h"
+
 #include "chart/random_draws.h"
 #include "window/form1.h"
-#include "window/host.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-class SilentHost final : public Host
-{
-public:
-    void showMessage(const QString &) override {}
-    void endProgram() override {}
-};
 
 struct Figures
 {

@@ -42,11 +42,6 @@ QString statementRead(const Form1 &form, const QString &letter)
     return line.match(questionRead(form)).captured(1);
 }
 
-void pressSuivant(Form1 &form)
-{
-    QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
-}
-
 } // namespace
 
 class AccessibilityTest : public QObject

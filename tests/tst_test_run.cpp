@@ -57,8 +57,6 @@ QLabel *label(const Form1 &form, const QString &name) { return control<QLabel>(f
 QString questionText(const Form1 &form) { return control<RichTextBox>(form, "rtfAnswer")->text(); }
 QTimer *countdown(const Form1 &form) { return form.findChild<QTimer *>("Timer1"); }
 
-void pressSuivant(Form1 &form) { QTest::mouseClick(button(form, "Suivant"), Qt::LeftButton); }
-
 // Clicks every answer box whose tick differs from the one wanted.
 void tickTo(Form1 &form, const Ticks &wanted)
 {

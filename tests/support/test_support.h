@@ -7,6 +7,7 @@
 #include "window/form1.h"
 #include "window/host.h"
 
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
@@ -89,4 +90,10 @@ T *control(const QWidget &form, const QString &name)
     if (!found)
         qWarning("no control named %s", qPrintable(name));
     return found;
+}
+
+// A click on Suivant, as the candidate gives it.
+inline void pressSuivant(Form1 &form)
+{
+    QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Suivant")), Qt::LeftButton);
 }
