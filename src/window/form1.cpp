@@ -243,10 +243,11 @@ void Form1::wireEvents()
     connect(Quitter, &QPushButton::clicked, this, &Form1::Quitter_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     // The change signal, not the click: setting a box from the program
-    // must re-check the answer just as a click does.
+    // must re-check the answer just as a click does. toggled is that signal
+    // on every Qt 6 release (stateChanged is deprecated from 6.7 on).
     for (std::int16_t i = 1; i <= 3; ++i)
-        connect(cckInput(i), &QCheckBox::stateChanged, this, [this, i] { cckInput_Click(i); });
-    connect(cckAnswers, &QCheckBox::stateChanged, this, &Form1::cckAnswers_Click);
+        connect(cckInput(i), &QCheckBox::toggled, this, [this, i] { cckInput_Click(i); });
+    connect(cckAnswers, &QCheckBox::toggled, this, &Form1::cckAnswers_Click);
 }
 
 void Form1::endProgram()
