@@ -2,9 +2,11 @@
 
 #include "silent_host.h"
 
+#include "app/application.h"
 #include "chart/random_draws.h"
 #include "window/form1.h"
 
+#include <QApplication>
 #include <QTest>
 
 class ScreenBench : public QObject
@@ -31,5 +33,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenBench)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app::configure();
+    ScreenBench bench;
+    return QTest::qExec(&bench, argc, argv);
+}
 #include "bench_screens.moc"

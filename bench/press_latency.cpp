@@ -5,6 +5,7 @@
 
 #include "silent_host.h"
 
+#include "app/application.h"
 #include "chart/random_draws.h"
 #include "window/form1.h"
 
@@ -45,7 +46,7 @@ void print(const char *what, const Figures &f, std::size_t presses)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    app::configure();
     // 167 whole tests: 10,020 presses. A count on the command line, for a
     // profiler run, replaces it.
     const int Windows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 167;

@@ -1,7 +1,7 @@
 #pragma once
 // The benchmarks time the window alone: no message box, no end of program.
 
-#include "window/host.h"
+#include "common/host.h"
 
 class SilentHost final : public Host
 {

@@ -230,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AccessibilityTest)
+QUOVALE_TEST_MAIN(AccessibilityTest)
 #include "tst_accessibility.moc"

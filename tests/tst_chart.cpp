@@ -331,5 +331,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ChartTest)
+QUOVALE_TEST_MAIN(ChartTest)
 #include "tst_chart.moc"

@@ -249,5 +249,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CountdownTest)
+QUOVALE_TEST_MAIN(CountdownTest)
 #include "tst_countdown.moc"

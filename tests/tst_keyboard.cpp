@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardTest)
+QUOVALE_TEST_MAIN(KeyboardTest)
 #include "tst_keyboard.moc"

@@ -568,5 +568,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LayoutTest)
+QUOVALE_TEST_MAIN(LayoutTest)
 #include "tst_layout.moc"

@@ -262,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QuestionCheckerTest)
+QUOVALE_TEST_MAIN(QuestionCheckerTest)
 #include "tst_question_checker.moc"

@@ -415,5 +415,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RandomDrawsTest)
+QUOVALE_TEST_MAIN(RandomDrawsTest)
 #include "tst_random_draws.moc"

@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RenderingTest)
+QUOVALE_TEST_MAIN(RenderingTest)
 #include "tst_rendering.moc"

@@ -305,11 +305,13 @@ int main(int argc, char *argv[])
     if (argc == 2 && qstrcmp(argv[1], LabelWidthsFlag) == 0) {
         QApplication app(argc, argv);
         app.setAttribute(Qt::AA_Use96Dpi, true);
+        app::configure();
         return printLabelReaches();
     }
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    app::configure();
     HiDpiRenderingTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

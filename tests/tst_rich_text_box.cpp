@@ -254,5 +254,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RichTextBoxTest)
+QUOVALE_TEST_MAIN(RichTextBoxTest)
 #include "tst_rich_text_box.moc"

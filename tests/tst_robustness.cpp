@@ -241,5 +241,5 @@ void TestRobustness::randomEvents()
     QVERIFY(whole[int(Ending::Quit)] > 0);
 }
 
-QTEST_MAIN(TestRobustness)
+QUOVALE_TEST_MAIN(TestRobustness)
 #include "tst_robustness.moc"

@@ -265,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RuleTablesTest)
+QUOVALE_TEST_MAIN(RuleTablesTest)
 #include "tst_rule_tables.moc"

@@ -420,5 +420,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StatementsTest)
+QUOVALE_TEST_MAIN(StatementsTest)
 #include "tst_statements.moc"

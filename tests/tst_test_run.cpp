@@ -543,5 +543,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRunTest)
+QUOVALE_TEST_MAIN(TestRunTest)
 #include "tst_test_run.moc"

@@ -49,11 +49,6 @@ const BoundedArray<LevelRange, 1, 5> LevelRanges = [] {
 
 } // namespace
 
-float Form1::RandNum(std::int16_t lowerbound, std::int16_t upperbound)
-{
-    return ::RandNum(m_draws, lowerbound, upperbound);
-}
-
 void Form1::ChartMake()
 {
     DistributeColor();

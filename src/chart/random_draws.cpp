@@ -1,5 +1,7 @@
 #include "chart/random_draws.h"
 
+#include "window/form1.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -38,4 +40,9 @@ float RandNum(DrawSource &source, std::int16_t lowerbound, std::int16_t upperbou
     const double value = static_cast<double>(static_cast<float>(count)) * r
                          + static_cast<double>(static_cast<float>(lowerbound));
     return static_cast<float>(std::floor(value));
+}
+
+float Form1::RandNum(std::int16_t lowerbound, std::int16_t upperbound)
+{
+    return ::RandNum(m_draws, lowerbound, upperbound);
 }

@@ -2,7 +2,7 @@
 // Every random choice of the program goes through one draw source: a value
 // r with 0 <= r < 1 per draw. RandNum and RandomizeList are the only callers.
 
-#include "window/state_types.h"
+#include "common/state_types.h"
 
 #include <cstdint>
 #include <random>

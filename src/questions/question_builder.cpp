@@ -5,7 +5,6 @@
 #include "window/widgets/rich_text_box.h"
 #include "window/widgets/text_color.h"
 
-#include <QCheckBox>
 #include <QLabel>
 
 void Form1::QuestionMake()
@@ -30,9 +29,7 @@ void Form1::QuestionMake()
                        + QStringLiteral("   b) ") + Statements(2) + twoBreaks
                        + QStringLiteral("   c) ") + Statements(3));
     rtfAnswer->setFocus();
-    // A screen reader tells each answer box's statement along with its name.
-    for (int k = 1; k <= 3; ++k)
-        cckInput(k)->setAccessibleDescription(Statements(k));
+    describeStatements();
 
     const QString text = rtfAnswer->text();
     rtfAnswer->setSelStart(0);

@@ -1,7 +1,7 @@
 #pragma once
 // The constant tables that decide which statements about a chart are true.
 
-#include "window/state_types.h"
+#include "common/state_types.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // already speak their own text; this adds what the eye takes from the
 // layout: where each dial stands, which statement a correction belongs to,
 // and what the question box and the picture are. The statement each answer
-// box answers is given to it by QuestionMake, screen by screen.
+// box answers is given to it as each question is made.
 
 #include "window/form1.h"
 #include "window/widgets/rich_text_box.h"
@@ -90,4 +90,11 @@ void Form1::describeControls()
     }
     for (int k = 1; k <= 3; ++k)
         Quest(k)->setAccessibleDescription(QStringLiteral("correction de ") + cckInput(k)->text());
+}
+
+void Form1::describeStatements()
+{
+    // A screen reader tells each answer box's statement along with its name.
+    for (int k = 1; k <= 3; ++k)
+        cckInput(k)->setAccessibleDescription(Statements(k));
 }

@@ -1,7 +1,7 @@
 // The 14-minute countdown and the ways out of the program.
 
 #include "window/form1.h"
-#include "window/host.h"
+#include "common/host.h"
 
 #include <QLabel>
 #include <QTimer>

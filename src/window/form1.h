@@ -2,19 +2,23 @@
 // The one window of Test Quovale. It owns every control and, as its own
 // members, the whole state of a test; every procedure of the program is one
 // of its methods. The code is split by subsystem:
-//   window/form1.cpp          the controls, built from the layout table, and their events
-//   window/startup.cpp        Form_Load
-//   window/question_cycle.cpp Suivant_Click
-//   window/answers.cpp        Correction and the check-box handlers
-//   window/countdown.cpp      Timer1_Timer, Quitter_Click, closing the window
-//   window/accessibility.cpp  what a screen reader tells of the controls
-//   chart/chart_builder.cpp   ChartMake and the Distribute... steps
-//   questions/rule_tables.cpp, phrase_builder.cpp, statement_makers.cpp,
-//   questions/question_builder.cpp
+//   window/form1.cpp            the window itself, its events and its ending
+//   window/controls.cpp         every control, made and placed, back to front
+//   window/startup.cpp          Form_Load
+//   window/question_cycle.cpp   Suivant_Click
+//   window/answers.cpp          Correction and the check-box handlers
+//   window/countdown.cpp        Timer1_Timer and Quitter_Click
+//   window/accessibility.cpp    what a screen reader tells of the controls
+//   chart/random_draws.cpp      RandNum, beside the draws it makes
+//   chart/chart_builder.cpp     ChartMake and the Distribute... steps
+//   questions/rule_tables.cpp   FillRuleTables
+//   questions/statement_makers.cpp  MakeTrueQuestion, MakeFalseQuestion
+//   questions/phrase_builder.cpp    MakePhrase
+//   questions/question_builder.cpp  QuestionMake
 
 #include "chart/random_draws.h"
 #include "questions/rule_tables.h"
-#include "window/state_types.h"
+#include "common/state_types.h"
 
 #include <QString>
 #include <QWidget>
@@ -100,6 +104,8 @@ private:
     // reader may ask for it as soon as the first one is added.
     static void installAccessibleInterfaces();
     void describeControls();
+    // Each answer box is told by its statement, screen by screen.
+    void describeStatements();
     void wireEvents();
     void endProgram();
     // Greens "Vrai" and reds "Faux" in the Quest labels.

@@ -1,7 +1,7 @@
 // Suivant_Click: starting the test, scoring each screen and building the next.
 
 #include "window/form1.h"
-#include "window/host.h"
+#include "common/host.h"
 
 #include <QCheckBox>
 #include <QLabel>

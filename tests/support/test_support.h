@@ -3,10 +3,12 @@
 // requests to end instead of showing or ending anything, draw sources that
 // the test controls, and lookup of controls by object name.
 
+#include "app/application.h"
 #include "chart/random_draws.h"
 #include "window/form1.h"
-#include "window/host.h"
+#include "common/host.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -97,3 +99,15 @@ inline void pressSuivant(Form1 &form)
 {
     QTest::mouseClick(control<QPushButton>(form, QStringLiteral("Suivant")), Qt::LeftButton);
 }
+
+// The test's main: the application set up as the program sets it up.
+#define QUOVALE_TEST_MAIN(TestObject)                     \
+    int main(int argc, char *argv[])                      \
+    {                                                     \
+        QApplication app(argc, argv);                     \
+        app.setAttribute(Qt::AA_Use96Dpi, true);          \
+        app::configure();                                 \
+        TestObject test;                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                        \
+        return QTest::qExec(&test, argc, argv);           \
+    }

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QWidget;
-
 inline const QString ApplicationTitle = QStringLiteral("Test Quovale");
 
 class Host
@@ -17,15 +15,4 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // Ends the program as soon as the running handler returns.
     virtual void endProgram() = 0;
-};
-
-class DesktopHost final : public Host
-{
-public:
-    void setParentWindow(QWidget *window) { m_window = window; }
-    void showMessage(const QString &text) override;
-    void endProgram() override;
-
-private:
-    QWidget *m_window = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "window/host.h"
+#include "app/desktop_host.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
