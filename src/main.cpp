@@ -7,7 +7,12 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The test takes no command line. Qt is given the program's name alone,
+    // so that none of its own options (-stylesheet, -reverse, ...) can
+    // change the window a candidate sees.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char *qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    QApplication app(qtArgc, qtArgv);
     app::configure();
 
     DesktopHost host;

@@ -205,7 +205,8 @@ private slots:
         const QFont font = w->font();
         QCOMPARE(font.family(), family);
         QCOMPARE(QFontInfo(font).family(), substitute);
-        QCOMPARE(font.pointSizeF(), points);
+        // Sized in the layout's pixels: a point at 96 dpi is 4/3 of a pixel.
+        QCOMPARE(font.pixelSize(), qRound(points * 96.0 / 72.0));
         QCOMPARE(font.bold(), bold);
 
         const QPalette palette = w->palette();
@@ -250,7 +251,7 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(form.font().family(), Sans);
-        QCOMPARE(form.font().pointSizeF(), 8.25);
+        QCOMPARE(form.font().pixelSize(), 11);
         QVERIFY(!form.font().bold());
         QCOMPARE(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
 

@@ -101,12 +101,12 @@ const QRect CircleBoxes[] = {
 void Form1::buildControls()
 {
     using windowfonts::make;
-    const QFont arialTitle = make(windowfonts::Arial, 12, true);
-    const QFont arialSubtitle = make(windowfonts::Arial, 9.75, true);
-    const QFont comicName = make(windowfonts::Comic, 9.75, true);
-    const QFont comicValue = make(windowfonts::Comic, 11.25, true);
-    const QFont sansBold = make(windowfonts::SansSerif, 9.75, true);
-    const QFont sansSmallBold = make(windowfonts::SansSerif, 8.25, true);
+    const QFont arialTitle = make(windowfonts::Arial, 16, true);
+    const QFont arialSubtitle = make(windowfonts::Arial, 13, true);
+    const QFont comicName = make(windowfonts::Comic, 13, true);
+    const QFont comicValue = make(windowfonts::Comic, 15, true);
+    const QFont sansBold = make(windowfonts::SansSerif, 13, true);
+    const QFont sansSmallBold = make(windowfonts::SansSerif, 11, true);
 
     Shape3 = makeShape(this, ShapeWidget::Kind::Rectangle, QStringLiteral("Shape3"), {8, 16, 401, 81});
     Shape3->setFill(Qt::white);

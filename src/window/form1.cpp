@@ -28,7 +28,7 @@ Form1::Form1(Host &host, DrawSource &draws, LoadStep loadStep, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setFixedSize(804, 356);
-    setFont(windowfonts::make(windowfonts::SansSerif, 8.25, false));
+    setFont(windowfonts::make(windowfonts::SansSerif, 11, false));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
