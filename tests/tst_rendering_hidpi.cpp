@@ -1,28 +1,18 @@
 // The window on a screen of two device pixels per pixel (QT_SCALE_FACTOR=2,
 // set in main before the application is built): the same layout at twice
-// the size, outlines drawn at the screen's resolution, the logo from its
-// large picture, and label texts that fit as they do at scale 1. For that
-// last check the program runs itself once more at scale 1 (--label-widths)
-// and compares.
+// the size, outlines drawn at the screen's resolution and the logo from its
+// large picture. Whether the texts still fit is tst_text_fit's part.
 
 #include "support/test_support.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
-#include <QMap>
 #include <QPixmap>
-#include <QProcess>
-#include <QPushButton>
-#include <QTextStream>
-#include <QTimer>
 
 #include <cmath>
 
 namespace {
-
-const char *const LabelWidthsFlag = "--label-widths";
 
 bool isDark(QRgb pixel) { return qGray(pixel) < 80; }
 bool isLight(QRgb pixel) { return qGray(pixel) > 200; }
@@ -41,74 +31,6 @@ double meanDifference(const QImage &a, const QImage &b)
             sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * x.width() * x.height());
-}
-
-// How far a label's text reaches, in pixels: its advance in the label's
-// font, and the last column that its drawn text inks.
-struct TextReach
-{
-    QString text;
-    double advance = 0;
-    double ink = 0;
-    int width = 0;
-};
-
-TextReach reachOf(QLabel *label)
-{
-    TextReach reach{label->text(), QFontMetricsF(label->font(), label).horizontalAdvance(label->text()), 0,
-                    label->width()};
-    const qreal ratio = label->devicePixelRatioF();
-    QImage image(label->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    const QRgb paper = label->palette().color(QPalette::Window).rgb();
-    for (int col = image.width() - 1; col >= 0 && reach.ink == 0; --col)
-        for (int row = 0; row < image.height(); ++row) {
-            const QRgb p = image.pixel(col, row);
-            const bool inked = qAlpha(p) > 64 && (!label->autoFillBackground() || std::abs(qGray(p) - qGray(paper)) > 48);
-            if (inked) {
-                reach.ink = (col + 1) / ratio;
-                break;
-            }
-        }
-    return reach;
-}
-
-// The labels' texts through the waiting state and a few screens of one
-// fixed test, with "Réponses" ticked and one tick of the countdown, keyed
-// by step and label.
-QMap<QString, TextReach> labelReaches()
-{
-    FakeHost host;
-    SeededDraws draws(606);
-    Form1 form(host, draws);
-    form.show();
-    QMap<QString, TextReach> reaches;
-    const auto record = [&](const QString &step) {
-        for (QLabel *label : form.findChildren<QLabel *>())
-            if (label->isVisible() && !label->text().isEmpty())
-                reaches.insert(step + QLatin1Char('/') + label->objectName(), reachOf(label));
-    };
-    record(QStringLiteral("waiting"));
-    QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
-    form.findChild<QTimer *>("Timer1")->stop();
-    form.Timer1_Timer();
-    QTest::mouseClick(control<QCheckBox>(form, "cckAnswers"), Qt::LeftButton);
-    for (int screen = 1; screen <= 8; ++screen) {
-        record(QStringLiteral("screen%1").arg(screen));
-        QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
-    }
-    return reaches;
-}
-
-int printLabelReaches()
-{
-    QTextStream out(stdout);
-    const QMap<QString, TextReach> reaches = labelReaches();
-    for (auto it = reaches.cbegin(); it != reaches.cend(); ++it)
-        out << it.key() << '\t' << it->advance << '\t' << it->ink << '\t' << it->width << '\t' << it->text << '\n';
-    return 0;
 }
 
 } // namespace
@@ -261,53 +183,10 @@ private slots:
         QVERIFY2(fromSmallSmooth > fromLarge + 2 && fromSmallNearest > fromLarge + 2, qPrintable(report));
         QCOMPARE(control<QLabel>(form, "Image1")->pixmap().deviceIndependentSize(), QSizeF(150, 50));
     }
-
-    // Every label text fits its label at scale 2 as it does at scale 1: one
-    // that fits there fits here, and it reaches as far within a pixel.
-    void labelTextsFitAsAtScaleOne()
-    {
-        QProcess reference;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
-        reference.setProcessEnvironment(environment);
-        reference.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(LabelWidthsFlag)});
-        QVERIFY(reference.waitForFinished(60000));
-        QCOMPARE(reference.exitCode(), 0);
-
-        QMap<QString, TextReach> atOne;
-        const QStringList lines = QString::fromUtf8(reference.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString &line : lines) {
-            const QStringList f = line.split(QLatin1Char('\t'));
-            QCOMPARE(f.size(), 5);
-            atOne.insert(f[0], TextReach{f[4], f[1].toDouble(), f[2].toDouble(), f[3].toInt()});
-        }
-
-        const QMap<QString, TextReach> atTwo = labelReaches();
-        QCOMPARE(atTwo.keys(), atOne.keys());
-        QVERIFY(atTwo.size() > 100);
-        for (auto it = atTwo.cbegin(); it != atTwo.cend(); ++it) {
-            const TextReach &one = atOne[it.key()];
-            const TextReach &two = *it;
-            const QString where = it.key() + QLatin1String(" \"") + two.text + QLatin1String("\"");
-            QCOMPARE(two.text, one.text);
-            QCOMPARE(two.width, one.width);
-            QVERIFY2(two.ink > 0, qPrintable(where));
-            if (one.advance <= one.width && one.ink < one.width)
-                QVERIFY2(two.advance <= two.width && two.ink < two.width, qPrintable(where));
-            QVERIFY2(std::abs(two.ink - one.ink) <= 1.0,
-                     qPrintable(QString("%1 inks to %2 at scale 1, %3 at scale 2").arg(where).arg(one.ink).arg(two.ink)));
-        }
-    }
 };
 
 int main(int argc, char *argv[])
 {
-    if (argc == 2 && qstrcmp(argv[1], LabelWidthsFlag) == 0) {
-        QApplication app(argc, argv);
-        app.setAttribute(Qt::AA_Use96Dpi, true);
-        app::configure();
-        return printLabelReaches();
-    }
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);

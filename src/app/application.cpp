@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/layout_style.h"
 #include "window/window_fonts.h"
 
 #include <QApplication>
@@ -94,7 +95,7 @@ void configure()
     QApplication::setWindowIcon(windowIcon());
     // One look on every desktop, whatever style or colour scheme the
     // session prefers: the same style, and a palette of the program's own.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new LayoutStyle);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
