@@ -201,10 +201,12 @@ start_x() {
         x sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
+# start_program [ARGUMENT]...: the built program, on the scenario's screen.
 start_program() {
+    rm -f "$E2E_TMP/pid" "$E2E_TMP/status"
     # The program's own status is kept by the subshell that waits for it.
     (
-        QT_QPA_PLATFORM=xcb "$QUOVALE_BIN" </dev/null >"$E2E_TMP/quovale.out" 2>"$E2E_TMP/quovale.err" &
+        QT_QPA_PLATFORM=xcb "$QUOVALE_BIN" "$@" </dev/null >"$E2E_TMP/quovale.out" 2>"$E2E_TMP/quovale.err" &
         echo $! >"$E2E_TMP/pid"
         wait $!
         echo $? >"$E2E_TMP/status.tmp"

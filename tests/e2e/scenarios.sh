@@ -218,6 +218,48 @@ scenario_close_mid_test() {
     teardown
 }
 
+# waiting_picture OUT [ARGUMENT]...: the program started with these
+# arguments, a picture of its waiting window, then Quitter.
+waiting_picture() {
+    local out=$1
+    shift
+    start_program "$@"
+    wait_main_window
+    park_pointer
+    # The first picture may come before the first paint: wait for two
+    # pictures in a row to agree.
+    grab "$out" || fail "could not grab the waiting window"
+    wait_for "$WAIT_SECONDS" "the waiting window to settle" same_as_now "$out"
+    click "${QUITTER[@]}"
+    expect_exit_zero
+}
+
+same_as_now() { # PICTURE: the window looks like it now; PICTURE is brought up to date
+    grab "$E2E_TMP/now.png" && cmp -s "$1" "$E2E_TMP/now.png" && return 0
+    cp "$E2E_TMP/now.png" "$1" 2>/dev/null
+    return 1
+}
+
+# The same window on a dark GTK desktop, and with Qt's own command-line
+# options given to the program, as on a plain desktop.
+scenario_desktop_theme() {
+    local theme_plugin
+    theme_plugin=$(find /usr/lib/*/qt6/plugins/platformthemes -name 'libqgtk3.so' 2>/dev/null | head -n 1)
+    [ -n "$theme_plugin" ] || fail "Qt's GTK theme plugin is not installed (qt6-gtk-platformtheme)"
+    start_x
+    local plain="$E2E_TMP/plain.png" dark="$E2E_TMP/dark.png" options="$E2E_TMP/options.png"
+    waiting_picture "$plain"
+    QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark waiting_picture "$dark"
+    grep -q 'gtk' "$E2E_TMP/quovale.err" && log "theme plugin said: $(grep gtk "$E2E_TMP/quovale.err" | head -n 3)"
+    printf 'QWidget { background: black; color: yellow; }\n' >"$E2E_TMP/black.qss"
+    waiting_picture "$options" -reverse -stylesheet "$E2E_TMP/black.qss" -platformtheme gtk3
+    cp "$plain" "${QUOVALE_ARTIFACTS:-$E2E_TMP}/e2e-plain-desktop.png"
+    cp "$dark" "${QUOVALE_ARTIFACTS:-$E2E_TMP}/e2e-dark-desktop.png"
+    cmp -s "$plain" "$dark" || fail "the window differs on a dark GTK desktop (see e2e-dark-desktop.png)"
+    cmp -s "$plain" "$options" || fail "Qt's command-line options changed the window"
+    teardown
+}
+
 fn="scenario_${SCENARIO//-/_}"
 if [ -z "$SCENARIO" ] || ! declare -F "$fn" >/dev/null; then
     echo "usage: scenarios.sh {$(declare -F | sed -n 's/^declare -f scenario_//p' | tr '_' '-' | paste -sd '|')}" >&2
