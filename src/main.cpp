@@ -1,3 +1,4 @@
+#include "app/platform.h"
 #include "chart/random_draws.h"
 #include "window/fonts.h"
 #include "window/form1.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    choosePlatform();
     QApplication app(argc, argv);
     // Ties the window to its menu entry and icon, on Wayland above all.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUOVALE_APP_ID));
@@ -20,6 +22,7 @@ int main(int argc, char *argv[])
     ClockSeededGenerator draws;
     Form1 form(host, draws);
     host.setParentWindow(&form);
+    keepFixedSize(form);
     form.show();
     return QApplication::exec();
 }
