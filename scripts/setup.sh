@@ -24,6 +24,11 @@ packages=(
   xdotool
   wmctrl
   x11-utils
+  # The end-to-end tests on a Wayland desktop: the compositor, its X server
+  # for X11 programs, and Qt's Wayland plugin, as a Wayland desktop has it.
+  weston
+  xwayland
+  qt6-wayland
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/desktop_host.h"
+#include "app/platform.h"
 #include "chart/random_draws.h"
 #include "window/form1.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    choosePlatform();
     // The test takes no command line. Qt is given the program's name alone,
     // so that none of its own options (-stylesheet, -reverse, ...) can
     // change the window a candidate sees.
@@ -19,6 +21,7 @@ int main(int argc, char *argv[])
     ClockSeededGenerator draws;
     Form1 form(host, draws);
     host.setParentWindow(&form);
+    keepFixedSize(form);
     form.show();
     return QApplication::exec();
 }

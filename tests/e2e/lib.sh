@@ -91,6 +91,8 @@ show_diagnostics() {
     tail -n 15 "$E2E_TMP/xvfb.log" 2>/dev/null | sed 's/^/  /'
     echo "window manager log (tail):"
     tail -n 15 "$E2E_TMP/openbox.log" 2>/dev/null | sed 's/^/  /'
+    # What a scenario file adds of its own.
+    if declare -F more_diagnostics >/dev/null; then more_diagnostics; fi
     echo "-----------------------------"
 }
 
@@ -141,10 +143,10 @@ stop_pid() { # PID: TERM, then KILL if it lingers; reaps our own children
 }
 
 # Processes of this scenario's group, other than the script and the
-# pipeline that asks.
+# pipeline that asks; a zombie whose parent has gone is not running.
 leftovers() {
-    ps -e -o pgid=,pid=,comm= | awk -v g=$$ \
-        '$1 == g && $3 ~ /^(quovale|Xvfb|openbox|e2e_grab_window|xdotool|wmctrl|xprop|sleep)$/'
+    ps -e -o pgid=,pid=,stat=,comm= | awk -v g=$$ \
+        '$1 == g && $3 !~ /^Z/ && $4 ~ /^(quovale|Xvfb|openbox|weston|weston-desktop-|weston-keyboard|weston-debug|Xwayland|e2e_grab_window|xdotool|wmctrl|xprop|sleep)$/'
 }
 
 stop_watchdog() {
@@ -184,8 +186,8 @@ trap 'FAILED=1; echo "FAIL [$SCENARIO]: stopped by the ${SCENARIO_SECONDS}s boun
 WATCHDOG_PID=$!
 
 # A virtual screen of its own (Xvfb picks a free display number and tells
-# it when ready), with openbox managing it.
-start_x() {
+# it when ready).
+start_xvfb() {
     # -noreset: without it the server starts afresh each time its last
     # client leaves, and a client connecting just then is turned away.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
@@ -195,18 +197,26 @@ start_x() {
     DISPLAY=":$(tr -dc '0-9' <"$E2E_TMP/display")"
     export DISPLAY
     wait_for "$WAIT_SECONDS" "the X server to take clients" x xprop -root _NET_SUPPORTING_WM_CHECK
+}
+
+# The virtual screen with openbox managing it.
+start_x() {
+    start_xvfb
     openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     WM_PID=$!
     wait_for "$WAIT_SECONDS" "openbox to manage the screen" \
         x sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
+# The program's environment, as env(1) arguments, over the scenario's.
+PROGRAM_ENV=(QT_QPA_PLATFORM=xcb)
+
 # start_program [ARGUMENT]...: the built program, on the scenario's screen.
 start_program() {
     rm -f "$E2E_TMP/pid" "$E2E_TMP/status"
     # The program's own status is kept by the subshell that waits for it.
     (
-        QT_QPA_PLATFORM=xcb "$QUOVALE_BIN" "$@" </dev/null >"$E2E_TMP/quovale.out" 2>"$E2E_TMP/quovale.err" &
+        env "${PROGRAM_ENV[@]}" "$QUOVALE_BIN" "$@" </dev/null >"$E2E_TMP/quovale.out" 2>"$E2E_TMP/quovale.err" &
         echo $! >"$E2E_TMP/pid"
         wait $!
         echo $? >"$E2E_TMP/status.tmp"
