@@ -29,6 +29,8 @@ packages=(
   weston
   xwayland
   qt6-wayland
+  # The end-to-end test on a dark GTK desktop: Qt's GTK theme plugin.
+  qt6-gtk-platformtheme
 )
 
 missing=()
