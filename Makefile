@@ -62,7 +62,7 @@ bench: configure
 
 # A Debian package of the Release build: $(BUILD_DIR)/quovale_<version>_<arch>.deb
 package: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target quovale quovale_icons
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quovale quovale_icons quovale_docs
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
