@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build app run test check-asan bench package clean
+.PHONY: setup configure build app run test check-asan check-fresh bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -45,6 +45,14 @@ check-asan: setup
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUOVALE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE packaging
+
+# `make test` on a brand-new minimal Debian root, as a new user meets it:
+# RELEASE=bookworm (the default) or RELEASE=trixie. Needs root and the Debian
+# mirror, so it is not part of `make test` or CI; see scripts/check_fresh.sh.
+RELEASE ?= bookworm
+check-fresh:
+	@bash scripts/setup.sh --check-fresh
+	RELEASE=$(RELEASE) bash scripts/check_fresh.sh
 
 # Screens are timed on the offscreen platform; start-up under a virtual X
 # server, beside a bare Qt window.
