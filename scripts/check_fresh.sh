@@ -7,6 +7,9 @@
 #
 #   RELEASE=bookworm|trixie scripts/check_fresh.sh [--base-only]
 #
+# KEEP_ROOT=1 keeps the root of a passing run for a look inside (a failing
+# run's root is always kept).
+#
 # The base root is made once per release and kept under $FRESH_CACHE; each
 # run works on a fresh copy of it, so a second run skips debootstrap. Needs
 # root and the Debian mirror the machine's own apt uses (or MIRROR=...).
@@ -218,4 +221,8 @@ if [ "$rc" -ne 0 ]; then
     exit "$rc"
 fi
 [ "$warnings" -eq 0 ] || { echo "check-fresh: the build warns" >&2; exit 1; }
-rm -rf --one-file-system "$work"
+if [ "${KEEP_ROOT:-0}" = 1 ]; then
+    echo "the root is kept in $work"
+else
+    rm -rf --one-file-system "$work"
+fi
