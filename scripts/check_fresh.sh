@@ -32,6 +32,13 @@ die() { echo "check-fresh: $*" >&2; exit 1; }
 say() { echo "check-fresh: $*"; }
 
 [ "$(id -u)" -eq 0 ] || die "needs root (debootstrap, chroot and mounts)"
+# The mounts below live in a mount namespace of this script's own: none can
+# outlast it, even if it is killed outright. The trap still undoes them, in
+# order, before the root is removed.
+if [ -z "${QUOVALE_FRESH_NAMESPACE:-}" ]; then
+    command -v unshare >/dev/null 2>&1 || die "unshare (util-linux) is missing"
+    QUOVALE_FRESH_NAMESPACE=1 exec unshare --mount --propagation private bash "$0" "$@"
+fi
 case $RELEASE in
     *[!a-z]* | '') die "RELEASE must be a Debian code name such as bookworm or trixie" ;;
 esac
@@ -111,8 +118,11 @@ unmount_all() {
 
 cleanup() {
     local status=$?
+    # To the end whatever happens: no stop on a failed command, nor on a
+    # closed output (Ctrl-C ends a `| tee` too), nor on a second signal.
+    set +e
     trap - EXIT
-    trap '' INT TERM
+    trap '' INT TERM HUP PIPE
     [ -z "$tailer" ] || kill "$tailer" 2>/dev/null
     if [ -n "$child" ]; then
         kill -TERM "$child" 2>/dev/null
@@ -124,8 +134,9 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
-trap 'echo "check-fresh: interrupted" >&2; exit 130' INT
-trap 'echo "check-fresh: terminated" >&2; exit 143' TERM
+trap 'trap "" PIPE; echo "check-fresh: interrupted" >&2 || true; exit 130' INT
+trap 'trap "" PIPE; echo "check-fresh: terminated" >&2 || true; exit 143' TERM
+trap 'trap "" PIPE; exit 129' HUP
 
 # bind_system ROOT: what a program inside the root expects of a running system.
 bind_system() {
@@ -141,15 +152,22 @@ bind_system() {
     cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 }
 
-# in_root ROOT SECONDS COMMAND: runs COMMAND in the root as a login would,
-# with a clean environment, bounded, and still stoppable with Ctrl-C.
+# in_root ROOT SECONDS LOG COMMAND: runs COMMAND in the root as a login would,
+# with a clean environment, bounded, and still stoppable with Ctrl-C. Its
+# output goes to the file LOG, or to this script's own with LOG "-". (Only
+# the command's output: a message of the traps below must reach the user.)
 in_root() {
-    local root=$1 seconds=$2
-    shift 2
-    timeout "$seconds" chroot "$root" /usr/bin/env -i \
-        HOME=/root TERM="${TERM:-dumb}" \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        bash -c "$*" </dev/null &
+    local root=$1 seconds=$2 log=$3
+    shift 3
+    local run=(timeout "$seconds" chroot "$root" /usr/bin/env -i
+        HOME=/root TERM="${TERM:-dumb}"
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+        bash -c "$*")
+    if [ "$log" = - ]; then
+        "${run[@]}" </dev/null &
+    else
+        "${run[@]}" </dev/null >>"$log" 2>&1 &
+    fi
     child=$!
     local rc=0
     wait "$child" || rc=$?
@@ -175,7 +193,7 @@ if [ ! -f "$base/.quovale-base-complete" ]; then
         [ -z "$SECURITY_MIRROR" ] || echo "deb $SECURITY_MIRROR $RELEASE-security main"
     } >"$base.new/etc/apt/sources.list"
     bind_system "$base.new"
-    in_root "$base.new" "$BASE_SECONDS" \
+    in_root "$base.new" "$BASE_SECONDS" - \
         'export DEBIAN_FRONTEND=noninteractive; apt-get update -q && apt-get install -y -q build-essential cmake git && apt-get clean' ||
         die "installing build-essential, cmake and git failed"
     unmount_all "$base.new" || die "cannot unmount under $base.new"
@@ -201,7 +219,7 @@ rc=0
 : >"$log"
 tail -n +1 -f "$log" &
 tailer=$!
-in_root "$work" "$TEST_SECONDS" 'cd /root/quovale && make test' >>"$log" 2>&1 || rc=$?
+in_root "$work" "$TEST_SECONDS" "$log" 'cd /root/quovale && make test' || rc=$?
 sleep 1 # tail's last look at the log
 kill "$tailer" 2>/dev/null
 wait "$tailer" 2>/dev/null || true
