@@ -16,6 +16,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The first Debian revision of the upstream version: the package is not a
+# native one, so its changelog is changelog.Debian.gz (Documentation.cmake),
+# whose first entry must carry this same version.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries are read from the binary itself (dpkg-shlibdeps). What is

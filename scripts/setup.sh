@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running, testing and packaging
+# need, on Debian 12 (bookworm) and Debian 13 (trixie), from a minimal
+# install with only build-essential, cmake and git.
 # It only calls apt-get when something is missing, so a second run is instant.
+#
+#   setup.sh                 what `make run`, `make test` and `make package` use
+#   setup.sh --check-fresh   what `make check-fresh` uses on the host
 set -euo pipefail
 
+# One package a line. The names are the same on Debian 12 and 13: the t64
+# renames of 13 touch only libraries, which come in as dependencies, and
+# fonts-liberation2, a transitional name on 13, brings the same fonts there.
 packages=(
   build-essential
   cmake
@@ -14,16 +22,19 @@ packages=(
   fonts-comic-neue
   xvfb
   xauth
-  # Packaging and checking the desktop entry and metadata.
+  # Packaging, and checking the package, the desktop entry and the metadata.
   dpkg-dev
+  file
+  lintian
   desktop-file-utils
   appstream
-  # The end-to-end tests: a window manager on the virtual screen, and the
-  # tools that press keys, click and read the window's properties.
+  # The end-to-end tests: a window manager on the virtual screen, the tools
+  # that press keys, click and read the window's properties, and ps.
   openbox
   xdotool
   wmctrl
   x11-utils
+  procps
   # The end-to-end tests on a Wayland desktop: the compositor, its X server
   # for X11 programs, and Qt's Wayland plugin, as a Wayland desktop has it.
   weston
@@ -32,6 +43,13 @@ packages=(
   # The end-to-end test on a dark GTK desktop: Qt's GTK theme plugin.
   qt6-gtk-platformtheme
 )
+
+if [ "${1:-}" = --check-fresh ]; then
+  packages=(debootstrap git)
+elif [ $# -ne 0 ]; then
+  echo "usage: $0 [--check-fresh]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,10 +7,24 @@
 
 set -uo pipefail
 
+# The tools come first: without ps, the process-group test below would
+# never see its own group and start the scenario again and again.
+for tool in ps Xvfb openbox xdotool wmctrl xprop xwininfo setsid timeout; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "FAIL: $tool is missing; run scripts/setup.sh" >&2
+        exit 1
+    fi
+done
+
 # Every process of a scenario lives in its own process group, so that the
 # clean-up and the leftover check see exactly what this scenario started.
+# One new session at most: if ps still cannot tell, say so and stop.
 if [ "$(ps -o pgid= -p $$ | tr -d ' ')" != "$$" ]; then
-    exec setsid --wait bash "$0" "$@"
+    if [ -n "${QUOVALE_E2E_SESSION:-}" ]; then
+        echo "FAIL: cannot put the scenario in a process group of its own (ps -o pgid= -p $$ says '$(ps -o pgid= -p $$ 2>&1)')" >&2
+        exit 1
+    fi
+    QUOVALE_E2E_SESSION=1 exec setsid --wait bash "$0" "$@"
 fi
 
 : "${QUOVALE_BIN:?QUOVALE_BIN must name the built quovale}"
@@ -20,13 +34,6 @@ fi
 WAIT_SECONDS=${WAIT_SECONDS:-10}
 COMMAND_SECONDS=${COMMAND_SECONDS:-10}
 SCENARIO_SECONDS=${SCENARIO_SECONDS:-50}
-
-for tool in Xvfb openbox xdotool wmctrl xprop xwininfo setsid timeout; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "FAIL: $tool is missing; run scripts/setup.sh" >&2
-        exit 1
-    fi
-done
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quovale-e2e.XXXXXX")
 XVFB_PID=""

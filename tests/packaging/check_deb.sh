@@ -129,6 +129,17 @@ else
     fail "no metadata at /usr/share/metainfo/$id.metainfo.xml"
 fi
 
+# --- Manual pages and changelog --------------------------------------------
+# lintian wants one manual page; the program speaks French, so there are two.
+for page in man/man1/quovale.1.gz man/fr/man1/quovale.1.gz; do
+    [ -f "$root/usr/share/$page" ] || fail "no manual page /usr/share/$page"
+done
+# The changelog's latest entry names the version being installed.
+latest=$(gzip -dc "$root/usr/share/doc/quovale/changelog.Debian.gz" 2>/dev/null |
+    sed -n '1s/^quovale (\([^)]*\)).*/\1/p')
+[ "$latest" = "$(field Version)" ] ||
+    fail "the changelog's latest entry is '$latest', the package is $(field Version)"
+
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1
