@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build app run test check-asan bench package clean
+.PHONY: setup configure build app run test check-asan check-mutants bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -45,6 +45,13 @@ check-asan: setup
 	  cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOVALE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Each one-line fault of tests/mutants/mutants.txt put into a scratch copy
+# under build-mutants/, rebuilt and tested: every one must make a test fail.
+# MUTANT=name (or a comma-separated list) runs only those.
+MUTANT ?=
+check-mutants: setup
+	JOBS=$(JOBS) bash tests/mutants/run.sh $(MUTANT)
 
 # Screens are timed on the offscreen platform; start-up under a virtual X
 # server, beside a bare Qt window.
