@@ -214,8 +214,10 @@ failed_tests() { # LOG
     sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p' "$1" | sort -u | paste -sd ' ' -
 }
 
+# The sources, tests and build files; the list of faults is not among them.
 tree_stamp() {
-    (cd "$PRISTINE" && printf '%s\0' "${FILES[@]}" | sort -z | xargs -0 sha256sum) | sha256sum | cut -c1-64
+    (cd "$PRISTINE" && printf '%s\0' "${FILES[@]}" | grep -zv '^tests/mutants/' | sort -z | xargs -0 sha256sum) \
+        | sha256sum | cut -c1-64
 }
 
 # The suite must pass on the unmutated copy, or every fault would look
@@ -248,138 +250,152 @@ baseline() {
 }
 
 # ------------------------------------------------------------------ main
-parse_list
+# All in one function, read whole before it starts: the script may be
+# edited while it runs.
+main() {
+    parse_list
 
-LIST_ONLY=""
-if [ "${1:-}" = --list ]; then
-    LIST_ONLY=1
-    shift
-fi
+    LIST_ONLY=""
+    if [ "${1:-}" = --list ]; then
+        LIST_ONLY=1
+        shift
+    fi
 
-SELECTED=()
-if [ $# -gt 0 ]; then
-    for want in $(printf '%s\n' "$@" | tr ',' ' '); do
-        found=""
-        for i in "${!NAMES[@]}"; do
-            [ "${NAMES[i]}" = "$want" ] && found=$i
+    SELECTED=()
+    if [ $# -gt 0 ]; then
+        for want in $(printf '%s\n' "$@" | tr ',' ' '); do
+            found=""
+            for i in "${!NAMES[@]}"; do
+                [ "${NAMES[i]}" = "$want" ] && found=$i
+            done
+            [ -n "$found" ] || die "no fault named '$want' in $LIST"
+            SELECTED+=("$found")
         done
-        [ -n "$found" ] || die "no fault named '$want' in $LIST"
-        SELECTED+=("$found")
-    done
-else
-    SELECTED=("${!NAMES[@]}")
-fi
+    else
+        SELECTED=("${!NAMES[@]}")
+    fi
 
-if [ -n "$LIST_ONLY" ]; then
-    PRISTINE=$ROOT
-    bad=0
+    if [ -n "$LIST_ONLY" ]; then
+        PRISTINE=$ROOT
+        bad=0
+        for i in "${SELECTED[@]}"; do
+            locate "$i"
+            if [ -n "${FILE_OF[i]}" ]; then
+                printf '%-32s %s\n' "${NAMES[i]}" "${FILE_OF[i]}"
+            else
+                printf '%-32s NOT APPLIED, %s\n' "${NAMES[i]}" "${WHERE[i]}"
+                bad=1
+            fi
+        done
+        exit "$bad"
+    fi
+
+    START=$SECONDS
+    say "Mutation check: ${#SELECTED[@]} of ${#NAMES[@]} faults from ${LIST#"$ROOT"/}, scratch copy in $SCRATCH"
+    make_copies
+    configure
+    check_flags
+    baseline
+    LIMIT=${MUTANT_SECONDS:-$((3 * BASELINE_SECONDS + 60))}
+    say "Each fault's tests are bounded at $LIMIT s"
+
     for i in "${SELECTED[@]}"; do
         locate "$i"
-        if [ -n "${FILE_OF[i]}" ]; then
-            printf '%-32s %s\n' "${NAMES[i]}" "${FILE_OF[i]}"
+    done
+    # Faults in the same file one after another: one file recompiled per fault.
+    mapfile -t ORDER < <(for i in "${SELECTED[@]}"; do printf '%s\t%s\n' "${FILE_OF[i]}" "$i"; done | sort -s -t$'\t' -k1,1 | cut -f2)
+
+    declare -A RESULT=() DETAIL=()
+    WARNED=()
+    LAST=""
+    step=0
+    for i in "${ORDER[@]}"; do
+        step=$((step + 1))
+        name=${NAMES[i]}
+        tag=$(printf '[%2d/%d] %s' "$step" "${#ORDER[@]}" "$name")
+        restore "$LAST"
+        LAST=""
+        if [ -z "${FILE_OF[i]}" ]; then
+            RESULT[$name]="not applied"
+            DETAIL[$name]=${WHERE[i]}
+            say "$tag: NOT APPLIED, ${WHERE[i]}"
+            continue
+        fi
+        LAST=${FILE_OF[i]}
+        if ! apply_fault "$i"; then
+            RESULT[$name]="not applied"
+            DETAIL[$name]="replacing the fragment changed nothing in ${FILE_OF[i]}"
+            say "$tag: NOT APPLIED, ${DETAIL[$name]}"
+            continue
+        fi
+        began=$SECONDS
+        if ! build "$LOGS/$name.build.log"; then
+            RESULT[$name]="not compiled"
+            DETAIL[$name]="see ${LOGS#"$ROOT"/}/$name.build.log"
+            say "$tag ($LAST): NOT COMPILED, $(grep -m1 'error' "$LOGS/$name.build.log")"
+            continue
+        fi
+        warned=""
+        if grep -q 'warning:' "$LOGS/$name.build.log"; then
+            warned=", with compiler warnings"
+            WARNED+=("$name")
+        fi
+        built=$((SECONDS - began))
+        run_tests "$LOGS/$name.test.log" "$LIMIT"
+        status=$?
+        tested=$((SECONDS - began - built))
+        if [ "$status" -eq 0 ]; then
+            RESULT[$name]=survived
+            DETAIL[$name]=${WHYS[i]}
+            say "$tag ($LAST): SURVIVED (build ${built} s, tests ${tested} s$warned)"
         else
-            printf '%-32s NOT APPLIED, %s\n' "${NAMES[i]}" "${WHERE[i]}"
-            bad=1
+            RESULT[$name]=killed
+            if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+                DETAIL[$name]="tests stopped at the $LIMIT s bound"
+            else
+                DETAIL[$name]="by $(failed_tests "$LOGS/$name.test.log")"
+            fi
+            say "$tag ($LAST): killed ${DETAIL[$name]} (build ${built} s, tests ${tested} s$warned)"
         fi
     done
-    exit "$bad"
-fi
-
-START=$SECONDS
-say "Mutation check: ${#SELECTED[@]} of ${#NAMES[@]} faults from ${LIST#"$ROOT"/}, scratch copy in $SCRATCH"
-make_copies
-configure
-check_flags
-baseline
-LIMIT=${MUTANT_SECONDS:-$((3 * BASELINE_SECONDS + 60))}
-say "Each fault's tests are bounded at $LIMIT s"
-
-for i in "${SELECTED[@]}"; do
-    locate "$i"
-done
-# Faults in the same file one after another: one file recompiled per fault.
-mapfile -t ORDER < <(for i in "${SELECTED[@]}"; do printf '%s\t%s\n' "${FILE_OF[i]}" "$i"; done | sort -s -t$'\t' -k1,1 | cut -f2)
-
-declare -A RESULT=() DETAIL=()
-LAST=""
-step=0
-for i in "${ORDER[@]}"; do
-    step=$((step + 1))
-    name=${NAMES[i]}
-    tag=$(printf '[%2d/%d] %s' "$step" "${#ORDER[@]}" "$name")
     restore "$LAST"
-    LAST=""
-    if [ -z "${FILE_OF[i]}" ]; then
-        RESULT[$name]="not applied"
-        DETAIL[$name]=${WHERE[i]}
-        say "$tag: NOT APPLIED, ${WHERE[i]}"
-        continue
-    fi
-    LAST=${FILE_OF[i]}
-    if ! apply_fault "$i"; then
-        RESULT[$name]="not applied"
-        DETAIL[$name]="replacing the fragment changed nothing in ${FILE_OF[i]}"
-        say "$tag: NOT APPLIED, ${DETAIL[$name]}"
-        continue
-    fi
-    began=$SECONDS
-    if ! build "$LOGS/$name.build.log"; then
-        RESULT[$name]="not compiled"
-        DETAIL[$name]="see ${LOGS#"$ROOT"/}/$name.build.log"
-        say "$tag ($LAST): NOT COMPILED, $(grep -m1 'error' "$LOGS/$name.build.log")"
-        continue
-    fi
-    warned=""
-    grep -q 'warning:' "$LOGS/$name.build.log" && warned=", with compiler warnings"
-    built=$((SECONDS - began))
-    run_tests "$LOGS/$name.test.log" "$LIMIT"
-    status=$?
-    tested=$((SECONDS - began - built))
-    if [ "$status" -eq 0 ]; then
-        RESULT[$name]=survived
-        DETAIL[$name]=${WHYS[i]}
-        say "$tag ($LAST): SURVIVED (build ${built} s, tests ${tested} s$warned)"
-    else
-        RESULT[$name]=killed
-        if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
-            DETAIL[$name]="tests stopped at the $LIMIT s bound"
-        else
-            DETAIL[$name]="by $(failed_tests "$LOGS/$name.test.log")"
-        fi
-        say "$tag ($LAST): killed ${DETAIL[$name]} (build ${built} s, tests ${tested} s$warned)"
-    fi
-done
-restore "$LAST"
 
-# --------------------------------------------------------------- summary
-applied=0
-killed=0
-survivors=()
-unapplied=()
-uncompiled=()
-for i in "${SELECTED[@]}"; do
-    name=${NAMES[i]}
-    case ${RESULT[$name]} in
-        killed) applied=$((applied + 1)); killed=$((killed + 1)) ;;
-        survived) applied=$((applied + 1)); survivors+=("$name") ;;
-        "not compiled") applied=$((applied + 1)); uncompiled+=("$name") ;;
-        "not applied") unapplied+=("$name") ;;
-    esac
-done
+    # --------------------------------------------------------------- summary
+    applied=0
+    killed=0
+    survivors=()
+    unapplied=()
+    uncompiled=()
+    for i in "${SELECTED[@]}"; do
+        name=${NAMES[i]}
+        case ${RESULT[$name]} in
+            killed) applied=$((applied + 1)); killed=$((killed + 1)) ;;
+            survived) applied=$((applied + 1)); survivors+=("$name") ;;
+            "not compiled") applied=$((applied + 1)); uncompiled+=("$name") ;;
+            "not applied") unapplied+=("$name") ;;
+        esac
+    done
 
-say ""
-say "killed $killed of $applied applied ($(( (SECONDS - START) / 60 )) min $(( (SECONDS - START) % 60 )) s)"
-if [ "${#survivors[@]}" -gt 0 ]; then
-    say "Survived (no test noticed the fault):"
-    for name in "${survivors[@]}"; do say "  $name: ${DETAIL[$name]}"; done
-fi
-if [ "${#uncompiled[@]}" -gt 0 ]; then
-    say "Not compiled (a fault must build; change it):"
-    for name in "${uncompiled[@]}"; do say "  $name: ${DETAIL[$name]}"; done
-fi
-if [ "${#unapplied[@]}" -gt 0 ]; then
-    say "Not applied (bring the fragment up to date with src/):"
-    for name in "${unapplied[@]}"; do say "  $name: ${DETAIL[$name]}"; done
-fi
+    say ""
+    say "killed $killed of $applied applied ($(( (SECONDS - START) / 60 )) min $(( (SECONDS - START) % 60 )) s)"
+    if [ "${#survivors[@]}" -gt 0 ]; then
+        say "Survived (no test noticed the fault):"
+        for name in "${survivors[@]}"; do say "  $name: ${DETAIL[$name]}"; done
+    fi
+    if [ "${#uncompiled[@]}" -gt 0 ]; then
+        say "Not compiled (a fault must build; change it):"
+        for name in "${uncompiled[@]}"; do say "  $name: ${DETAIL[$name]}"; done
+    fi
+    if [ "${#WARNED[@]}" -gt 0 ]; then
+        say "Compiled with warnings (the compiler already points at these; prefer faults it does not see):"
+        for name in "${WARNED[@]}"; do say "  $name: see ${LOGS#"$ROOT"/}/$name.build.log"; done
+    fi
+    if [ "${#unapplied[@]}" -gt 0 ]; then
+        say "Not applied (bring the fragment up to date with src/):"
+        for name in "${unapplied[@]}"; do say "  $name: ${DETAIL[$name]}"; done
+    fi
 
-[ "$killed" -eq "${#SELECTED[@]}" ]
+    [ "$killed" -eq "${#SELECTED[@]}" ]
+}
+
+main "$@"; exit $?
