@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build app run test check-asan check-fresh bench package clean
+.PHONY: setup configure build app run test check-asan check-fresh check-mutants bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -53,6 +53,13 @@ RELEASE ?= bookworm
 check-fresh:
 	@bash scripts/setup.sh --check-fresh
 	RELEASE=$(RELEASE) bash scripts/check_fresh.sh
+
+# Each one-line fault of tests/mutants/mutants.txt put into a scratch copy
+# under build-mutants/, rebuilt and tested: every one must make a test fail.
+# MUTANT=name (or a comma-separated list) runs only those.
+MUTANT ?=
+check-mutants: setup
+	JOBS=$(JOBS) bash tests/mutants/run.sh $(MUTANT)
 
 # Screens are timed on the offscreen platform; start-up under a virtual X
 # server, beside a bare Qt window.
