@@ -1,134 +1,52 @@
 // The 14-minute countdown: what each tick takes off and shows in Temps, the
 // time-out message, and the real timer that drives it.
 
-#include "support/test_support.h"
-
-#include <QCheckBox>
-#include <QEventLoop>
-#include <QLabel>
-#include <QList>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
+#include "support/window_test.h"
 
 namespace {
-
-// Records like FakeHost, and also whether the countdown was still running
-// at the moment each message came up. With `keepOpenMs` the message stays
-// open that long, dispatching events as the real modal box does, so that a
-// countdown left running would get the chance to tick under it.
-class WatchingHost final : public Host
-{
-public:
-    void showMessage(const QString &text) override
-    {
-        messages.append(text);
-        timerRunningAtMessage.append(timer && timer->isActive());
-        if (keepOpenMs > 0) {
-            QEventLoop modal;
-            QTimer::singleShot(keepOpenMs, &modal, &QEventLoop::quit);
-            modal.exec();
-        }
-    }
-    void endProgram() override { ++endRequests; }
-
-    QPointer<QTimer> timer;
-    int keepOpenMs = 0;
-    QStringList messages;
-    QList<bool> timerRunningAtMessage;
-    int endRequests = 0;
-};
-
-struct Session
-{
-    explicit Session(std::uint32_t seed) : draws(seed), form(host, draws)
-    {
-        host.timer = timer();
-    }
-    QTimer *timer() const { return form.findChild<QTimer *>("Timer1"); }
-    QString temps() const { return control<QLabel>(form, "Temps")->text(); }
-    void pressSuivant() { QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton); }
-
-    WatchingHost host;
-    SeededDraws draws;
-    Form1 form;
-};
-
 const QString WaitingTime = QStringLiteral("Temps restant 14 ' 00 \"");
-
+const QString TimeOut = QStringLiteral("Il ne reste plus de temps ! Vous avez %1 bonnes réponses sur 60.");
 } // namespace
 
-class CountdownTest : public QObject
+class CountdownTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void tickShowsRemainingTime_data()
     {
-        QTest::addColumn<int>("interval");
         QTest::addColumn<double>("after");
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("timesOut");
 
-        // The second-long ticks of a real test.
-        QTest::newRow("13:59") << 1000 << 839000.0 << 13 << 59 << "Temps restant 13 '  59 ''" << false;
-        QTest::newRow("13:00") << 1000 << 780000.0 << 13 << 0 << "Temps restant 13 '  0 ''" << false;
-        QTest::newRow("1:05") << 1000 << 65000.0 << 1 << 5 << "Temps restant 1 '  5 ''" << false;
-        QTest::newRow("0:59") << 1000 << 59000.0 << 0 << 59 << "Temps restant 0 '  59 ''" << false;
-        QTest::newRow("0:00") << 1000 << 0.0 << 0 << 0 << "Temps restant 0 '  0 ''" << true;
-
-        // A 1 ms period leaves fractions and odd milliseconds: both roundings
-        // go to the nearest whole number, ties to the even one; minutes are
-        // cut toward zero, and the seconds' remainder keeps their sign.
-        QTest::newRow("59.5 s") << 1 << 59500.0 << 0 << 0 << "Temps restant 0 '  0 ''" << false;
-        QTest::newRow("60.5 s") << 1 << 60500.0 << 1 << 0 << "Temps restant 1 '  0 ''" << false;
-        QTest::newRow("61.5 s") << 1 << 61500.0 << 1 << 2 << "Temps restant 1 '  2 ''" << false;
-        QTest::newRow("2.5 s") << 1 << 2500.0 << 0 << 2 << "Temps restant 0 '  2 ''" << false;
-        QTest::newRow("3.5 s") << 1 << 3500.0 << 0 << 4 << "Temps restant 0 '  4 ''" << false;
-        QTest::newRow("59999.5 ms") << 1 << 59999.5 << 1 << 0 << "Temps restant 1 '  0 ''" << false;
-        QTest::newRow("0.5 ms") << 1 << 0.5 << 0 << 0 << "Temps restant 0 '  0 ''" << false;
-        QTest::newRow("-0.5 ms") << 1 << -0.5 << 0 << 0 << "Temps restant 0 '  0 ''" << true;
-        QTest::newRow("-1 s") << 1 << -1000.0 << 0 << -1 << "Temps restant 0 ' -1 ''" << true;
-        QTest::newRow("-2.5 s") << 1 << -2500.0 << 0 << -2 << "Temps restant 0 ' -2 ''" << true;
-        QTest::newRow("-61.5 s") << 1 << -61500.0 << -1 << -2 << "Temps restant-1 ' -2 ''" << true;
-        QTest::newRow("-59999.5 ms") << 1 << -59999.5 << -1 << 0 << "Temps restant-1 '  0 ''" << true;
+        QTest::newRow("13:59") << 839000.0 << 13 << 59 << "Temps restant 13 '  59 ''";
+        QTest::newRow("13:00") << 780000.0 << 13 << 0 << "Temps restant 13 '  0 ''";
+        QTest::newRow("1:05") << 65000.0 << 1 << 5 << "Temps restant 1 '  5 ''";
+        QTest::newRow("0:59") << 59000.0 << 0 << 59 << "Temps restant 0 '  59 ''";
+        QTest::newRow("0:00") << 0.0 << 0 << 0 << "Temps restant 0 '  0 ''";
     }
 
     void tickShowsRemainingTime()
     {
-        QFETCH(int, interval);
         QFETCH(double, after);
         QFETCH(int, minutes);
         QFETCH(int, seconds);
         QFETCH(QString, caption);
-        QFETCH(bool, timesOut);
-        Session s(1);
-        if (interval == 1000) {
-            s.pressSuivant();
-            QCOMPARE(s.timer()->interval(), 1000);
-        } else {
-            s.timer()->setInterval(interval);
-        }
+        Form1 &form = window();
+        pressSuivant();
+        form.TimeLeftMs = static_cast<float>(after + 1000);
 
-        s.form.TimeLeftMs = static_cast<float>(after + interval);
-        s.form.Timer1_Timer();
+        tick();
 
-        QCOMPARE(s.form.TimeLeftMs, static_cast<float>(after));
-        QCOMPARE(s.form.MinutesLeft, std::int16_t(minutes));
-        QCOMPARE(s.form.SecondsLeft, std::int16_t(seconds));
-        QCOMPARE(s.temps(), caption);
-        if (timesOut) {
-            QCOMPARE(s.host.messages,
-                     QStringList{"Il ne reste plus de temps ! Vous avez  0 bonnes réponses sur 60."});
-            QCOMPARE(s.host.endRequests, 1);
-            QVERIFY(!s.timer()->isActive());
-        } else {
-            QVERIFY(s.host.messages.isEmpty());
-            QCOMPARE(s.host.endRequests, 0);
-            QCOMPARE(s.timer()->isActive(), interval == 1000);
-        }
+        QCOMPARE(form.TimeLeftMs, static_cast<float>(after));
+        QCOMPARE(form.MinutesLeft, std::int16_t(minutes));
+        QCOMPARE(form.SecondsLeft, std::int16_t(seconds));
+        QCOMPARE(temps()->text(), caption);
+        const bool timesOut = after <= 0;
+        QCOMPARE(host.messages.size(), timesOut ? 1 : 0);
+        QCOMPARE(host.endRequests, timesOut ? 1 : 0);
+        QCOMPARE(timer1()->isActive(), !timesOut);
     }
 
     void timeOutMessage_data()
@@ -136,13 +54,10 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<bool>("screenAnsweredRight");
         QTest::addColumn<QString>("message");
-        QTest::newRow("score 12")
-            << 12 << false << "Il ne reste plus de temps ! Vous avez  12 bonnes réponses sur 60.";
-        QTest::newRow("score 0")
-            << 0 << false << "Il ne reste plus de temps ! Vous avez  0 bonnes réponses sur 60.";
+        QTest::newRow("score 12") << 12 << false << TimeOut.arg(" 12");
+        QTest::newRow("score 0") << 0 << false << TimeOut.arg(" 0");
         // The screen on show when the time runs out does not count.
-        QTest::newRow("score 12, screen on show right")
-            << 12 << true << "Il ne reste plus de temps ! Vous avez  12 bonnes réponses sur 60.";
+        QTest::newRow("score 12, screen on show right") << 12 << true << TimeOut.arg(" 12");
     }
 
     void timeOutMessage()
@@ -150,102 +65,84 @@ private slots:
         QFETCH(int, score);
         QFETCH(bool, screenAnsweredRight);
         QFETCH(QString, message);
-        Session s(12);
-        s.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.form));
-        s.pressSuivant();
-        s.form.Score = std::int16_t(score);
+        Form1 &form = window();
+        pressSuivant();
+        form.Score = std::int16_t(score);
         if (screenAnsweredRight) {
-            for (int k = 1; k <= 3; ++k)
-                if (s.form.AnswerKey(k) == 1)
-                    QTest::mouseClick(control<QCheckBox>(s.form, QString("cckInput%1").arg(k)), Qt::LeftButton);
-            QCOMPARE(s.form.ScreenResult, std::int16_t(1));
+            tickTo(answerKey());
+            QCOMPARE(form.ScreenResult, std::int16_t(1));
         }
-        s.form.TimeLeftMs = 1000;
+        form.TimeLeftMs = 1000;
 
-        s.form.Timer1_Timer();
+        tick();
 
-        QCOMPARE(s.temps(), QString("Temps restant 0 '  0 ''"));
-        QCOMPARE(s.host.messages, QStringList{message});
-        QCOMPARE(s.host.endRequests, 1);
-        QCOMPARE(s.form.Score, std::int16_t(score));
+        QCOMPARE(temps()->text(), QString("Temps restant 0 '  0 ''"));
+        QCOMPARE(host.messages, QStringList{message});
+        QCOMPARE(host.endRequests, 1);
+        QCOMPARE(form.Score, std::int16_t(score));
         // Stopped before the message came up, not only after it closed.
-        QCOMPARE(s.host.timerRunningAtMessage, QList<bool>{false});
-        QVERIFY(!s.timer()->isActive());
+        QCOMPARE(host.timerRunningAtMessage, QList<bool>{false});
+        QVERIFY(!timer1()->isActive());
     }
 
     void timeOutShownOnceWhileOpen()
     {
-        Session s(13);
+        Form1 &form = window();
         // The candidate reads the message for longer than one period.
-        s.host.keepOpenMs = 1300;
-        s.pressSuivant();
-        s.form.TimeLeftMs = 1000;
+        host.keepOpenMs = 1300;
+        pressSuivant();
+        form.TimeLeftMs = 1000;
 
-        QTRY_COMPARE_WITH_TIMEOUT(s.host.endRequests, 1, 5000);
-        QCOMPARE(s.host.messages.size(), 1);
-        QCOMPARE(s.host.timerRunningAtMessage, QList<bool>{false});
-        QCOMPARE(s.form.TimeLeftMs, 0.0f);
-        QCOMPARE(s.temps(), QString("Temps restant 0 '  0 ''"));
-        QVERIFY(!s.timer()->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(host.endRequests, 1, 5000);
+        QCOMPARE(host.messages.size(), 1);
+        QCOMPARE(host.timerRunningAtMessage, QList<bool>{false});
+        QCOMPARE(form.TimeLeftMs, 0.0f);
+        QVERIFY(!timer1()->isActive());
     }
 
     void fullCountdown()
     {
-        Session s(14);
-        s.pressSuivant();
-        for (int tick = 1; tick <= 840; ++tick) {
-            QVERIFY2(s.host.messages.isEmpty(), qPrintable(QString("time-out before tick %1").arg(tick)));
-            s.form.Timer1_Timer();
-            const int left = 840 - tick;
-            QCOMPARE(s.form.MinutesLeft, std::int16_t(left / 60));
-            QCOMPARE(s.form.SecondsLeft, std::int16_t(left % 60));
-            if (tick == 60)
-                QCOMPARE(s.temps(), QString("Temps restant 13 '  0 ''"));
-            if (tick == 61)
-                QCOMPARE(s.temps(), QString("Temps restant 12 '  59 ''"));
+        Form1 &form = window();
+        pressSuivant();
+        takeOverCountdown();
+        for (int t = 1; t <= 840; ++t) {
+            QVERIFY2(host.messages.isEmpty(), qPrintable(QString("time-out before tick %1").arg(t)));
+            tick();
+            const int left = 840 - t;
+            QCOMPARE(form.MinutesLeft, std::int16_t(left / 60));
+            QCOMPARE(form.SecondsLeft, std::int16_t(left % 60));
         }
-        QCOMPARE(s.form.TimeLeftMs, 0.0f);
-        QCOMPARE(s.temps(), QString("Temps restant 0 '  0 ''"));
-        QCOMPARE(s.host.messages.size(), 1);
-        QCOMPARE(s.host.endRequests, 1);
+        QCOMPARE(form.TimeLeftMs, 0.0f);
+        QCOMPARE(host.messages, QStringList{TimeOut.arg(" 0")});
+        QCOMPARE(host.endRequests, 1);
     }
 
+    // The first tick comes a second after the first press, then one a second.
     void realTimerFirstTick()
     {
-        Session s(15);
-        s.pressSuivant();
-        QVERIFY(s.timer()->isActive());
-        QCOMPARE(s.timer()->interval(), 1000);
-        QCOMPARE(s.form.TimeLeftMs, 840000.0f);
-        QCOMPARE(s.temps(), WaitingTime);
+        Form1 &form = window();
+        pressSuivant();
+        QVERIFY(timer1()->isActive());
+        QCOMPARE(timer1()->interval(), 1000);
 
         // Long enough for many ticks of the 1 ms period, had one been left running.
         QTest::qWait(50);
-        QCOMPARE(s.form.TimeLeftMs, 840000.0f);
-        QCOMPARE(s.temps(), WaitingTime);
+        QCOMPARE(form.TimeLeftMs, 840000.0f);
+        QCOMPARE(temps()->text(), WaitingTime);
 
-        QTRY_VERIFY_WITH_TIMEOUT(s.form.TimeLeftMs != 840000.0f, 3000);
-        QCOMPARE(s.form.TimeLeftMs, 839000.0f);
-        QCOMPARE(s.temps(), QString("Temps restant 13 '  59 ''"));
-        QTRY_COMPARE_WITH_TIMEOUT(s.form.TimeLeftMs, 838000.0f, 3000);
-        QCOMPARE(s.temps(), QString("Temps restant 13 '  58 ''"));
-        QVERIFY(s.host.messages.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(form.TimeLeftMs != 840000.0f, 3000);
+        QCOMPARE(form.TimeLeftMs, 839000.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(form.TimeLeftMs, 838000.0f, 3000);
+        QCOMPARE(temps()->text(), QString("Temps restant 13 '  58 ''"));
     }
 
     void stoppedBeforeFirstPress()
     {
-        Session s(16);
-        s.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.form));
-        QVERIFY(!s.timer()->isActive());
+        Form1 &form = window();
         QTest::qWait(50);
-        QVERIFY(!s.timer()->isActive());
-        QCOMPARE(s.form.TimeLeftMs, 840000.0f);
-        QCOMPARE(s.form.MinutesLeft, std::int16_t(0));
-        QCOMPARE(s.form.SecondsLeft, std::int16_t(0));
-        QCOMPARE(s.temps(), WaitingTime);
-        QVERIFY(s.host.messages.isEmpty());
+        QVERIFY(!timer1()->isActive());
+        QCOMPARE(form.TimeLeftMs, 840000.0f);
+        QCOMPARE(temps()->text(), WaitingTime);
     }
 };
 
