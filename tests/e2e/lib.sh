@@ -31,9 +31,9 @@ fi
 : "${QUOVALE_GRAB:?QUOVALE_GRAB must name the built e2e_grab_window}"
 
 # Bounds: one wait, one X command, the whole scenario.
-WAIT_SECONDS=${WAIT_SECONDS:-10}
+WAIT_SECONDS=${WAIT_SECONDS:-30}
 COMMAND_SECONDS=${COMMAND_SECONDS:-10}
-SCENARIO_SECONDS=${SCENARIO_SECONDS:-50}
+SCENARIO_SECONDS=${SCENARIO_SECONDS:-80}
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quovale-e2e.XXXXXX")
 XVFB_PID=""
