@@ -26,6 +26,7 @@ PART_QUESTION=(8 112 401 161) # rtfAnswer
 WESTON_SOCKET=quovale-wayland
 WESTON_WINDOW=""     # weston's output, an X window of the virtual screen
 XWAYLAND_DISPLAY=""
+XWAYLAND_MAIN=""     # the main window of the current run, an X window of XWayland
 PRESSES=0            # presses of Suivant in the current run
 
 more_diagnostics() {
@@ -211,7 +212,7 @@ start_run() {
     wait_for "$WAIT_SECONDS" "the main window to show on the compositor" main_view
     read_main_window
     # Through XWayland: the window is an X window of the program there.
-    x env DISPLAY="$XWAYLAND_DISPLAY" xdotool search --pid "$PROGRAM_PID" --name 'Test Quovale - par' >/dev/null \
+    XWAYLAND_MAIN=$(DISPLAY=$XWAYLAND_DISPLAY find_window "$MAIN_TITLE") \
         || fail "the program's window is not an X window of XWayland ($XWAYLAND_DISPLAY)"
 }
 
@@ -230,14 +231,31 @@ take_screens() {
     fi
 }
 
-still_same() { [ "$(main_view)" = "$MAIN_VIEW" ] && alive "$PROGRAM_PID"; }
+# The main window's place and size on the compositor: its view's extent and
+# opaque part, without the layer. A window that leaves the fullscreen state
+# by itself, through its X11 state as any X11 client does, is kept by
+# weston (14 at least) in its fullscreen layer, at the window's own size,
+# until the window is next activated: that layer says nothing of the window.
+main_place() {
+    local v
+    v=$(main_view) || return 1
+    echo "${v#* }"
+}
+
+# The window's X11 state: neither maximised nor fullscreen.
+main_state() { DISPLAY=$XWAYLAND_DISPLAY x xprop -id "$XWAYLAND_MAIN" _NET_WM_STATE; }
+plain_state() { local s; s=$(main_state) && [[ $s != *_NET_WM_STATE_MAXIMIZED* && $s != *_NET_WM_STATE_FULLSCREEN* ]]; }
+
+still_same() { [ "$(main_place)" = "${MAIN_VIEW#* }" ] && plain_state && alive "$PROGRAM_PID"; }
 
 # After a request to the compositor: the window is back at its place and
-# size (the compositor may have imposed another for a frame, which the
-# program undoes at once), stays so, and the program runs on.
+# size and out of the state asked for (the compositor may have imposed
+# another for a frame, which the program undoes at once), stays so, and
+# the program runs on.
 expect_unchanged() {
     wait_for "$WAIT_SECONDS" "the window back at its size after the request to $1" still_same
-    holds_for 500 still_same || fail "run $RUN: asked to $1, the window became: $(main_view || echo gone)"
+    holds_for 500 still_same \
+        || fail "run $RUN: asked to $1, the window became: $(main_view || echo gone); $(main_state 2>&1)"
 }
 
 # Maximise, fullscreen and resize, each asked of the compositor.
