@@ -249,13 +249,23 @@ plain_state() { local s; s=$(main_state) && [[ $s != *_NET_WM_STATE_MAXIMIZED* &
 still_same() { [ "$(main_place)" = "${MAIN_VIEW#* }" ] && plain_state && alive "$PROGRAM_PID"; }
 
 # After a request to the compositor: the window is back at its place and
-# size and out of the state asked for (the compositor may have imposed
-# another for a frame, which the program undoes at once), stays so, and
-# the program runs on.
+# size and out of the state asked for, stays so for half a second in a row,
+# and the program runs on. The compositor acts on the request when it gets
+# to it and may impose another size for a frame, which the program undoes
+# at once: that may come before the window is first seen unchanged.
 expect_unchanged() {
-    wait_for "$WAIT_SECONDS" "the window back at its size after the request to $1" still_same
-    holds_for 500 still_same \
-        || fail "run $RUN: asked to $1, the window became: $(main_view || echo gone); $(main_state 2>&1)"
+    local deadline=$(($(now_ms) + WAIT_SECONDS * 1000)) since=""
+    while :; do
+        if still_same; then
+            [ -n "$since" ] || since=$(now_ms)
+            (( $(now_ms) - since >= 500 )) && return 0
+        else
+            since=""
+        fi
+        [ "$(now_ms)" -lt "$deadline" ] \
+            || fail "run $RUN: asked to $1, the window did not stay at its place and size for 500 ms within ${WAIT_SECONDS}s: $(main_view || echo gone); $(main_state 2>&1)"
+        sleep 0.05
+    done
 }
 
 # Maximise, fullscreen and resize, each asked of the compositor.
