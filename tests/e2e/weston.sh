@@ -23,6 +23,8 @@ done
 QUITTER=(372 324)
 PART_QUESTION=(8 112 401 161) # rtfAnswer
 
+# In the scenario's own XDG_RUNTIME_DIR (lib.sh), so that scenarios side by
+# side each have their own compositor.
 WESTON_SOCKET=quovale-wayland
 WESTON_WINDOW=""     # weston's output, an X window of the virtual screen
 XWAYLAND_DISPLAY=""
@@ -30,6 +32,15 @@ XWAYLAND_MAIN=""     # the main window of the current run, an X window of XWayla
 PRESSES=0            # presses of Suivant in the current run
 
 more_diagnostics() {
+    echo "run: ${RUN:-none}, presses of Suivant: $PRESSES"
+    if [ -n "$PROGRAM_PID" ] && [ -n "$XWAYLAND_DISPLAY" ]; then
+        local w
+        for w in $(DISPLAY=$XWAYLAND_DISPLAY x xdotool search --pid "$PROGRAM_PID" --name '.' 2>/dev/null); do
+            echo "XWayland window $w of the program: $(DISPLAY=$XWAYLAND_DISPLAY window_title "$w")"
+            DISPLAY=$XWAYLAND_DISPLAY x xwininfo -id "$w" 2>&1 | grep -E 'Map State|Absolute|Width|Height' | sed 's/^/  /'
+            DISPLAY=$XWAYLAND_DISPLAY x xprop -id "$w" _NET_WM_STATE WM_TRANSIENT_FOR 2>&1 | sed 's/^/  /'
+        done
+    fi
     echo "compositor log (tail):"
     tail -n 25 "$E2E_TMP/weston.log" 2>/dev/null | sed 's/^/  /'
     if [ -n "$WM_PID" ] && alive "$WM_PID"; then
@@ -79,7 +90,7 @@ EOF
     # that weston learns where it is.
     x xdotool windowfocus "$WESTON_WINDOW" mousemove 1250 1000 mousemove 600 880 \
         || fail "could not give weston's window the keyboard and the pointer"
-    log "weston on $DISPLAY, Wayland socket $WESTON_SOCKET, XWayland on $XWAYLAND_DISPLAY"
+    log "weston on $DISPLAY, Wayland socket $XDG_RUNTIME_DIR/$WESTON_SOCKET, XWayland on $XWAYLAND_DISPLAY"
 }
 
 # weston, then the desktop shell and XWayland that it started, which end
