@@ -230,7 +230,7 @@ waiting_picture() {
     wait_main_window
     # The first picture may come before the first paint: wait for two
     # pictures in a row to agree.
-    grab "$out" || fail "could not grab the waiting window"
+    wait_for "$WAIT_SECONDS" "a picture of the waiting window" grab "$out"
     wait_for "$WAIT_SECONDS" "the waiting window to settle" same_as_now "$out"
     click "${QUITTER[@]}"
     expect_exit_zero
