@@ -33,6 +33,18 @@ private slots:
         QVERIFY(host.messages.isEmpty());
     }
 
+    // Only the first press starts the countdown: a candidate pressing faster
+    // than once a second must not hold it back.
+    void fastPressesLeaveTheCountdownRunning()
+    {
+        Form1 &form = window();
+        pressSuivant();
+        QTimer presses;
+        connect(&presses, &QTimer::timeout, this, [this] { pressSuivant(); });
+        presses.start(300);
+        QTRY_VERIFY_WITH_TIMEOUT(form.TimeLeftMs < 840000.0f, 5000);
+    }
+
     // The boxes clicked against the key of the screen on show; the verdict
     // counts only as a whole, for the boxes as they stand at the next press.
     void verdict_data()
