@@ -2,20 +2,13 @@
 // reach the window or its message box, and the desktop's own message box
 // and ending of the program behave as the window expects of its Host.
 
-#include "support/test_support.h"
-
 #include "app/desktop_host.h"
+#include "support/expected.h"
+#include "support/window_test.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QIcon>
-#include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
-
-#include "window/widgets/rich_text_box.h"
 
 namespace {
 
@@ -29,17 +22,6 @@ QPalette darkDesktopPalette()
     dark.setColor(QPalette::ButtonText, Qt::white);
     dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
     return dark;
-}
-
-// The window with question 1 of a fixed test on show, "Réponses" ticked.
-QImage questionPicture(Form1 &form)
-{
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        return {};
-    pressSuivant(form);
-    QTest::mouseClick(control<QCheckBox>(form, "cckAnswers"), Qt::LeftButton);
-    return form.grab().toImage();
 }
 
 // Runs `open`, which must open a modal box; `inspect` reads it and closes it.
@@ -70,34 +52,45 @@ void whileModal(const std::function<void()> &open, const std::function<void(QMes
 
 } // namespace
 
-class AppearanceTest : public QObject
+class AppearanceTest : public WindowTest
 {
     Q_OBJECT
 
+private:
+    // A new window with question 1 of a fixed test on show, "Réponses" ticked.
+    QImage questionPicture()
+    {
+        seeded.seed(31);
+        Form1 &form = makeWindow(seeded);
+        if (!QTest::qWaitForWindowExposed(&form))
+            return {};
+        pressSuivant();
+        QTest::mouseClick(answersBox(), Qt::LeftButton);
+        return form.grab().toImage();
+    }
+
 private slots:
-    void cleanup() { app::configure(); }
+    void cleanup()
+    {
+        WindowTest::cleanup();
+        app::configure();
+    }
 
     void darkDesktopLeavesTheWindowAsItIs()
     {
-        FakeHost host;
-        SeededDraws plainDraws(31);
-        Form1 plain(host, plainDraws);
-        const QImage expected = questionPicture(plain);
+        const QImage plain = questionPicture();
 
         QApplication::setPalette(darkDesktopPalette());
         app::configure();
-        SeededDraws darkDraws(31);
-        Form1 form(host, darkDraws);
-        const QImage shown = questionPicture(form);
+        const QImage shown = questionPicture();
         QVERIFY(!shown.isNull());
-        QVERIFY2(shown == expected, "the window differs on a dark desktop");
+        QVERIFY2(shown == plain, "the window differs on a dark desktop");
 
-        const auto *question = control<RichTextBox>(form, "rtfAnswer");
-        QCOMPARE(question->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(question->colorAt(0), QColor(Qt::black));
-        QCOMPARE(form.palette().color(QPalette::Window), QColor(0xef, 0xef, 0xef));
-        QCOMPARE(control<QLabel>(form, "Valu1")->palette().color(QPalette::WindowText), QColor(Qt::black));
-        QCOMPARE(control<QLabel>(form, "Label1")->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(questionBox()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(questionBox()->colorAt(0), QColor(Qt::black));
+        QCOMPARE(window().palette().color(QPalette::Window), QColor(0xef, 0xef, 0xef));
+        QCOMPARE(valu(1)->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(control<QLabel>(window(), "Label1")->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     // The desktop's box: the text, the application title, one OK button,
@@ -106,16 +99,12 @@ private slots:
     {
         QApplication::setPalette(darkDesktopPalette());
         app::configure();
-        FakeHost fake;
-        SeededDraws draws(3);
-        Form1 form(fake, draws);
-        form.show();
+        Form1 &form = window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        DesktopHost host;
-        host.setParentWindow(&form);
-        const QString text = QStringLiteral("Vous avez répondu toutes les questions en 2 minute(s) et  5 seconde(s)\r\n"
-                                            "Vous avez  3 réponses justes");
-        whileModal([&] { host.showMessage(text); }, [&](QMessageBox *box) {
+        DesktopHost desktop;
+        desktop.setParentWindow(&form);
+        const QString text = expected::closingMessage(2, 5, 3);
+        whileModal([&] { desktop.showMessage(text); }, [&](QMessageBox *box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Test Quovale"));
             QCOMPARE(box->text(), text);
             QCOMPARE(box->textFormat(), Qt::PlainText);
@@ -132,19 +121,16 @@ private slots:
     // Ending the program leaves the event loop with status 0.
     void desktopEndOfProgram()
     {
-        DesktopHost host;
+        DesktopHost desktop;
         QEventLoop loop;
-        QTimer::singleShot(0, &loop, [&] { host.endProgram(); });
+        QTimer::singleShot(0, &loop, [&] { desktop.endProgram(); });
         QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
         QCOMPARE(loop.exec(), 0);
     }
 
     void windowIcon()
     {
-        FakeHost host;
-        SeededDraws draws(1);
-        Form1 form(host, draws);
-        const QIcon icon = form.windowIcon();
+        const QIcon icon = window().windowIcon();
         for (int size : {16, 32, 48, 256})
             QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
     }

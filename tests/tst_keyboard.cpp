@@ -1,22 +1,12 @@
 // The test taken without a mouse: the Tab key walks the focus order, the
-// space bar ticks the boxes and presses the buttons, and after each screen
-// the focus is back on Suivant.
+// space bar ticks the boxes and presses the buttons, Return presses the
+// button that has the focus and nothing else, and after each screen the
+// focus is back on Suivant.
 
-#include "support/test_support.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
+#include "support/expected.h"
+#include "support/window_test.h"
 
 namespace {
-
-// Keys go to the window, as from the keyboard; Qt hands them to the focus.
-void key(Form1 &form, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(form.windowHandle(), k, modifiers);
-}
 
 QString focused()
 {
@@ -24,145 +14,153 @@ QString focused()
     return widget ? widget->objectName() : QStringLiteral("<none>");
 }
 
-// Tabs once and says where the focus went.
-QString tabTo(Form1 &form, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    key(form, Qt::Key_Tab, modifiers);
-    return focused();
-}
-
 } // namespace
 
-class KeyboardTest : public QObject
+class KeyboardTest : public WindowTest
 {
     Q_OBJECT
 
+private:
+    // Keys go to the window, as from the keyboard; Qt hands them to the focus.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window().windowHandle(), k, modifiers);
+    }
+
+    // Tabs once and says where the focus went.
+    QString tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        key(Qt::Key_Tab, modifiers);
+        return focused();
+    }
+
 private slots:
+    void init()
+    {
+        WindowTest::init();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QCOMPARE(focused(), QStringLiteral("Suivant"));
+    }
+
     void focusOrder_data()
     {
-        QTest::addColumn<int>("presses");
+        QTest::addColumn<bool>("started");
         QTest::addColumn<bool>("backwards");
         QTest::addColumn<QStringList>("stops");
 
-        // Before the start the boxes are disabled and Tab passes them by.
-        QTest::newRow("waiting") << 0 << false << QStringList{"rtfAnswer", "Quitter", "Suivant"};
-        QTest::newRow("question shown")
-            << 1 << false
-            << QStringList{"cckInput1", "cckInput2", "cckInput3", "rtfAnswer", "Quitter", "cckAnswers", "Suivant"};
+        // Before the start the boxes are disabled and Tab passes them by;
+        // the whole test below walks forwards on every screen.
+        QTest::newRow("waiting") << false << false << QStringList{"rtfAnswer", "Quitter", "Suivant"};
         QTest::newRow("question shown, Shift+Tab")
-            << 1 << true
+            << true << true
             << QStringList{"cckAnswers", "Quitter", "rtfAnswer", "cckInput3", "cckInput2", "cckInput1", "Suivant"};
     }
 
     void focusOrder()
     {
-        QFETCH(int, presses);
+        QFETCH(bool, started);
         QFETCH(bool, backwards);
         QFETCH(QStringList, stops);
-
-        FakeHost host;
-        SeededDraws draws(3);
-        Form1 form(host, draws);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(focused(), QStringLiteral("Suivant"));
-        for (int p = 0; p < presses; ++p)
-            key(form, Qt::Key_Space);
+        if (started)
+            key(Qt::Key_Space);
         QCOMPARE(focused(), QStringLiteral("Suivant"));
 
         QStringList walked;
         for (qsizetype i = 0; i < stops.size(); ++i)
-            walked << tabTo(form, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+            walked << tab(backwards ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(walked, stops);
     }
 
-    void screensByKeyboard_data()
+    // All sixty screens, from the first Space to the closing message. On
+    // each, Tab reaches each box and Space ticks those to tick; Tab goes on
+    // round to Suivant, and Space or Return takes the next screen.
+    void wholeTest_data()
     {
-        QTest::addColumn<QList<bool>>("rightAnswers");
+        // R every screen right, W every screen wrong (the false ones
+        // ticked), A right on even screens only.
+        QTest::addColumn<QChar>("mode");
         QTest::addColumn<bool>("showCorrections");
-
-        QTest::newRow("three right") << QList<bool>{true, true, true} << false;
-        QTest::newRow("right, wrong, right") << QList<bool>{true, false, true} << false;
-        QTest::newRow("with Réponses ticked") << QList<bool>{false, true} << true;
+        QTest::newRow("all right") << QChar('R') << false;
+        QTest::newRow("all wrong") << QChar('W') << false;
+        QTest::newRow("every other, Réponses ticked") << QChar('A') << true;
     }
 
-    // Space starts; on each screen Tab reaches each box and Space ticks
-    // those to tick; Tab goes on round to Suivant and Space takes the next.
-    void screensByKeyboard()
+    void wholeTest()
     {
-        QFETCH(QList<bool>, rightAnswers);
+        QFETCH(QChar, mode);
         QFETCH(bool, showCorrections);
-
-        FakeHost host;
-        SeededDraws draws(4242);
-        Form1 form(host, draws);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(focused(), QStringLiteral("Suivant"));
-        key(form, Qt::Key_Space);
-        form.findChild<QTimer *>("Timer1")->stop();
+        key(Qt::Key_Space);
+        takeOverCountdown();
 
         int right = 0;
-        for (qsizetype screen = 0; screen < rightAnswers.size(); ++screen) {
+        for (int screen = 1; screen <= 60; ++screen) {
             QCOMPARE(focused(), QStringLiteral("Suivant"));
-            QCOMPARE(control<QPushButton>(form, "Suivant")->text(), QStringLiteral("Suivant"));
+            const bool answerRight = mode == QLatin1Char('R') || (mode == QLatin1Char('A') && screen % 2 == 0);
+            const Ticks truth = answerKey();
             for (int k = 1; k <= 3; ++k) {
-                auto *box = control<QCheckBox>(form, QString("cckInput%1").arg(k));
-                QCOMPARE(tabTo(form), box->objectName());
-                QVERIFY(!box->isChecked());
-                // The key read off the hidden correction: true for "Vrai".
-                const bool truth = control<QLabel>(form, QString("Quest%1").arg(k))->text() == QLatin1String("Vrai");
-                // A wrong screen: the first box answered the other way.
-                const bool tick = (k == 1 && !rightAnswers[screen]) ? !truth : truth;
-                if (tick)
-                    key(form, Qt::Key_Space);
-                QCOMPARE(box->isChecked(), tick);
+                QCOMPARE(tab(), answerBox(k)->objectName());
+                QVERIFY(!answerBox(k)->isChecked());
+                if (truth[k - 1] == answerRight)
+                    key(Qt::Key_Space);
             }
-            QCOMPARE(tabTo(form), QStringLiteral("rtfAnswer"));
-            QCOMPARE(tabTo(form), QStringLiteral("Quitter"));
-            QCOMPARE(tabTo(form), QStringLiteral("cckAnswers"));
-            if (showCorrections && !control<QCheckBox>(form, "cckAnswers")->isChecked()) {
-                key(form, Qt::Key_Space);
-                for (int k = 1; k <= 3; ++k)
-                    QVERIFY(control<QLabel>(form, QString("Quest%1").arg(k))->isVisible());
-            }
-            QCOMPARE(tabTo(form), QStringLiteral("Suivant"));
-            key(form, Qt::Key_Space);
+            QCOMPARE(tab(), QStringLiteral("rtfAnswer"));
+            QCOMPARE(tab(), QStringLiteral("Quitter"));
+            QCOMPARE(tab(), QStringLiteral("cckAnswers"));
+            if (showCorrections && !answersBox()->isChecked())
+                key(Qt::Key_Space);
+            for (int k = 1; k <= 3; ++k)
+                QCOMPARE(quest(k)->isVisible(), showCorrections);
+            QCOMPARE(tab(), QStringLiteral("Suivant"));
+            key(screen % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
 
-            right += rightAnswers[screen] ? 1 : 0;
-            QCOMPARE(form.Score, right);
-            QCOMPARE(control<QLabel>(form, "ScoreShow")->text(),
-                     QString("Score : %1 /  %2").arg(right).arg(screen + 1));
+            right += answerRight ? 1 : 0;
+            if (screen < 60)
+                QCOMPARE(scoreShow()->text(), expected::scoreShown(right, screen));
         }
-        QCOMPARE(focused(), QStringLiteral("Suivant"));
-        QCOMPARE(host.endRequests, 0);
+        // No tick came: the countdown was taken over.
+        QCOMPARE(host.messages, QStringList{expected::closingMessage(13, 60, right)});
+        QCOMPARE(host.endRequests, 1);
     }
 
-    // All sixty screens, from the first Space to the closing message.
-    void wholeTestByKeyboard()
+    // Keys that must do nothing but what they say, whatever has the focus.
+    void keyOnFocus_data()
     {
-        FakeHost host;
-        SeededDraws draws(60);
-        Form1 form(host, draws);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        key(form, Qt::Key_Space);
-        form.findChild<QTimer *>("Timer1")->stop();
-        for (int screen = 1; screen <= 60; ++screen) {
-            for (int k = 1; k <= 3; ++k) {
-                tabTo(form);
-                if (form.AnswerKey(k) == 1)
-                    key(form, Qt::Key_Space);
-            }
-            for (int stop = 0; stop < 4; ++stop)
-                tabTo(form);
-            QCOMPARE(focused(), QStringLiteral("Suivant"));
-            key(form, Qt::Key_Space);
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<int>("questionAfter"); // -1: the program ends
+
+        QTest::newRow("Space on Commencer") << false << "Suivant" << int(Qt::Key_Space) << 1;
+        QTest::newRow("Escape while waiting") << false << "Suivant" << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Escape during the test") << true << "Suivant" << int(Qt::Key_Escape) << 1;
+        QTest::newRow("Return on Quitter") << true << "Quitter" << int(Qt::Key_Return) << -1;
+        // A check box is no button: Return there must not press Suivant.
+        for (const char *box : {"cckInput1", "cckInput2", "cckInput3", "cckAnswers"}) {
+            QTest::addRow("Return on %s", box) << true << box << int(Qt::Key_Return) << 1;
+            QTest::addRow("Enter on %s", box) << true << box << int(Qt::Key_Enter) << 1;
         }
-        QCOMPARE(host.messages.size(), 1);
-        QVERIFY2(host.messages.first().endsWith(QStringLiteral("Vous avez  60 réponses justes")),
-                 qPrintable(host.messages.first()));
-        QCOMPARE(host.endRequests, 1);
+    }
+
+    void keyOnFocus()
+    {
+        QFETCH(bool, started);
+        QFETCH(QString, focus);
+        QFETCH(int, pressed);
+        QFETCH(int, questionAfter);
+        if (started)
+            key(Qt::Key_Space);
+        control<QWidget>(window(), focus)->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focused(), focus);
+
+        key(Qt::Key(pressed));
+        QCoreApplication::processEvents();
+
+        QVERIFY(host.messages.isEmpty());
+        QCOMPARE(host.endRequests, questionAfter < 0 ? 1 : 0);
+        if (questionAfter >= 0) {
+            QCOMPARE(int(window().QuestionNumber), questionAfter);
+            QVERIFY(window().isVisible());
+        }
     }
 };
 

@@ -4,13 +4,13 @@
 // keeping its size when the window system imposes another.
 
 #include "app/platform.h"
-#include "support/test_support.h"
+#include "support/expected.h"
+#include "support/window_test.h"
 
 #include <QScopeGuard>
-#include <QTest>
 #include <QWindow>
 
-class TestPlatform : public QObject
+class TestPlatform : public WindowTest
 {
     Q_OBJECT
 
@@ -99,7 +99,7 @@ void TestPlatform::sizeKeptAgainstTheWindowSystem_data()
 void TestPlatform::sizeKeptAgainstTheWindowSystem()
 {
     QFETCH(Qt::WindowState, state);
-    const QSize fixed(804, 356);
+    const QSize fixed = expected::WindowSize;
     const auto impose = [state](QWidget &form) {
         if (state == Qt::WindowNoState)
             form.windowHandle()->resize(1000, 700);
@@ -107,18 +107,14 @@ void TestPlatform::sizeKeptAgainstTheWindowSystem()
             form.windowHandle()->setWindowStates(state);
     };
 
-    FakeHost host;
-    SeededDraws draws(12);
-    Form1 leftAlone(host, draws);
-    leftAlone.show();
+    Form1 &leftAlone = window();
     QVERIFY(QTest::qWaitForWindowExposed(&leftAlone));
     QCOMPARE(leftAlone.size(), fixed);
     impose(leftAlone);
     QTRY_VERIFY(leftAlone.size() != fixed);
 
-    Form1 kept(host, draws);
+    Form1 &kept = makeWindow(seeded);
     keepFixedSize(kept);
-    kept.show();
     QVERIFY(QTest::qWaitForWindowExposed(&kept));
     impose(kept);
     QTRY_COMPARE(kept.size(), fixed);

@@ -1,19 +1,13 @@
 // Grabs the window as the candidate sees it, saves it for people to look at,
 // and checks the pixels that the layout fixes.
 
-#include "support/test_support.h"
+#include "support/expected.h"
+#include "support/window_test.h"
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
-
-bool isDark(QRgb pixel)
-{
-    return qGray(pixel) < 80;
-}
 
 QString artifactPath(const QString &file)
 {
@@ -21,34 +15,25 @@ QString artifactPath(const QString &file)
     return QDir(dir).filePath(file);
 }
 
-// Circle boxes of Shape1(0..5) in window coordinates.
-const QRect CircleBoxes[] = {
-    {552, 32, 105, 97}, {496, 120, 105, 97}, {560, 224, 97, 97},
-    {440, 224, 113, 97}, {672, 224, 105, 97}, {616, 120, 105, 97},
-};
-
 } // namespace
 
-class RenderingTest : public QObject
+class RenderingTest : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void waitingState()
     {
-        FakeHost host;
-        SeededDraws draws(7);
-        Form1 form(host, draws);
-        form.show();
+        Form1 &form = window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QImage image = form.grab().toImage();
-        QCOMPARE(image.size(), QSize(804, 356));
+        QCOMPARE(image.size(), expected::WindowSize);
         QVERIFY(image.save(artifactPath("quovale-waiting.png")));
 
         const QRgb background = image.pixel(415, 200);
         QVERIFY2(!isDark(background), "window background should be light");
 
-        for (const QRect &box : CircleBoxes) {
+        for (const QRect &box : expected::CircleBoxes) {
             const int side = std::min(box.width(), box.height());
             const int left = box.x() + (box.width() - side) / 2;
             const int top = box.y() + (box.height() - side) / 2;
@@ -73,34 +58,32 @@ private slots:
             QCOMPARE(image.pixel(left + 2, top + 2), background);
         }
 
-        // The header box is white inside, with a dark border.
+        // The header box is white inside, with a dark border; the chart is framed.
+        const QRect header = expected::HeaderBox;
         QCOMPARE(image.pixel(120, 80), qRgb(255, 255, 255));
-        QCOMPARE(image.pixel(12, 92), qRgb(255, 255, 255));
-        QVERIFY(isDark(image.pixel(8, 50)));
-        QVERIFY(isDark(image.pixel(408, 50)));
-        QVERIFY(isDark(image.pixel(200, 16)));
-        // The chart frame.
-        QVERIFY(isDark(image.pixel(424, 180)));
-        QVERIFY(isDark(image.pixel(792, 180)));
-        QVERIFY(isDark(image.pixel(600, 344)));
+        QCOMPARE(image.pixel(header.left() + 4, header.bottom() - 4), qRgb(255, 255, 255));
+        for (const QRect &frame : {header, expected::ChartFrame}) {
+            const QPoint centre = frame.center();
+            QVERIFY(isDark(image.pixel(frame.left(), centre.y())));
+            QVERIFY(isDark(image.pixel(frame.right(), centre.y())));
+            QVERIFY(isDark(image.pixel(centre.x(), frame.top())));
+            QVERIFY(isDark(image.pixel(centre.x(), frame.bottom())));
+        }
     }
 
     void questionOnShow()
     {
-        FakeHost host;
-        SeededDraws draws(2026);
-        Form1 form(host, draws);
-        form.show();
+        seeded.seed(2026);
+        Form1 &form = window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(control<QPushButton>(form, "Suivant"), Qt::LeftButton);
+        pressSuivant();
         const QImage image = form.grab().toImage();
         QVERIFY(image.save(artifactPath("quovale-question.png")));
 
         // Each dial's name is drawn in its colour inside its circle.
         for (int i = 1; i <= 6; ++i) {
-            const QLabel *name = control<QLabel>(form, QString("Param%1").arg(i));
-            const QColor ink = name->palette().color(QPalette::WindowText);
-            const QRect area = name->geometry();
+            const QColor ink = param(i)->palette().color(QPalette::WindowText);
+            const QRect area = param(i)->geometry();
             bool found = false;
             for (int x = area.left(); x <= area.right() && !found; ++x)
                 for (int y = area.top(); y <= area.bottom() && !found; ++y)

@@ -3,18 +3,16 @@
 // the size, outlines drawn at the screen's resolution and the logo from its
 // large picture. Whether the texts still fit is tst_text_fit's part.
 
-#include "support/test_support.h"
+#include "support/expected.h"
+#include "support/window_test.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <QPixmap>
 
 #include <cmath>
 
 namespace {
 
-bool isDark(QRgb pixel) { return qGray(pixel) < 80; }
 bool isLight(QRgb pixel) { return qGray(pixel) > 200; }
 
 // The mean difference per channel of two images of the same size.
@@ -35,28 +33,24 @@ double meanDifference(const QImage &a, const QImage &b)
 
 } // namespace
 
-class HiDpiRenderingTest : public QObject
+class HiDpiRenderingTest : public WindowTest
 {
     Q_OBJECT
 
 private:
-    QImage grabWindow(Form1 &form)
+    QImage grabWindow()
     {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
+        if (!QTest::qWaitForWindowExposed(&window()))
             return {};
-        return form.grab().toImage();
+        return window().grab().toImage();
     }
 
 private slots:
     void windowAtTwiceTheSize()
     {
-        FakeHost host;
-        SeededDraws draws(7);
-        Form1 form(host, draws);
-        const QImage image = grabWindow(form);
+        const QImage image = grabWindow();
         QCOMPARE(image.devicePixelRatio(), 2.0);
-        QCOMPARE(image.size(), QSize(1608, 712));
+        QCOMPARE(image.size(), 2 * expected::WindowSize);
     }
 
     // A 1-pixel frame line at x (or y) = p covers device pixels 2p and
@@ -67,14 +61,14 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("along");
 
-        QTest::newRow("header left") << true << 8 << 50;
-        QTest::newRow("header right") << true << 408 << 50;
-        QTest::newRow("header top") << false << 16 << 200;
-        QTest::newRow("header bottom") << false << 96 << 200;
-        QTest::newRow("chart left") << true << 424 << 180;
-        QTest::newRow("chart right") << true << 792 << 180;
-        QTest::newRow("chart top") << false << 16 << 600;
-        QTest::newRow("chart bottom") << false << 344 << 600;
+        const std::pair<const char *, QRect> frames[] = {{"header", expected::HeaderBox}, {"chart", expected::ChartFrame}};
+        for (const auto &[name, frame] : frames) {
+            const QPoint centre = frame.center();
+            QTest::addRow("%s left", name) << true << frame.left() << centre.y();
+            QTest::addRow("%s right", name) << true << frame.right() << centre.y();
+            QTest::addRow("%s top", name) << false << frame.top() << centre.x();
+            QTest::addRow("%s bottom", name) << false << frame.bottom() << centre.x();
+        }
     }
 
     void framesAtTwiceTheSize()
@@ -83,10 +77,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(int, along);
 
-        FakeHost host;
-        SeededDraws draws(7);
-        Form1 form(host, draws);
-        const QImage image = grabWindow(form);
+        const QImage image = grabWindow();
         const auto at = [&](int across) {
             return vertical ? image.pixel(across, 2 * along) : image.pixel(2 * along, across);
         };
@@ -101,22 +92,14 @@ private slots:
     void circlesCrisp_data()
     {
         QTest::addColumn<QRect>("box");
-        QTest::newRow("Shape1(0)") << QRect(552, 32, 105, 97);
-        QTest::newRow("Shape1(1)") << QRect(496, 120, 105, 97);
-        QTest::newRow("Shape1(2)") << QRect(560, 224, 97, 97);
-        QTest::newRow("Shape1(3)") << QRect(440, 224, 113, 97);
-        QTest::newRow("Shape1(4)") << QRect(672, 224, 105, 97);
-        QTest::newRow("Shape1(5)") << QRect(616, 120, 105, 97);
+        for (int k = 0; k <= 5; ++k)
+            QTest::addRow("Shape1(%d)", k) << expected::CircleBoxes[k];
     }
 
     void circlesCrisp()
     {
         QFETCH(QRect, box);
-
-        FakeHost host;
-        SeededDraws draws(7);
-        Form1 form(host, draws);
-        const QImage image = grabWindow(form);
+        const QImage image = grabWindow();
 
         // In device pixels: the circle's square and its centre.
         const int side = 2 * std::min(box.width(), box.height());
@@ -154,11 +137,7 @@ private slots:
     // from the 150 x 50 one scaled up.
     void logoSharp()
     {
-        FakeHost host;
-        SeededDraws draws(7);
-        Form1 form(host, draws);
-        const QImage window = grabWindow(form);
-        const QImage shown = window.copy(QRect(2 * 280, 2 * 24, 2 * 110, 2 * 33));
+        const QImage shown = grabWindow().copy(QRect(2 * 280, 2 * 24, 2 * 110, 2 * 33));
 
         // Read as the label reads its picture, through a pixmap.
         const auto picture = [](const char *path) { return QPixmap(QString::fromLatin1(path)).toImage(); };
@@ -181,7 +160,7 @@ private slots:
                                    .arg(fromLarge).arg(fromSmallSmooth).arg(fromSmallNearest);
         QVERIFY2(fromLarge < 1.5, qPrintable(report));
         QVERIFY2(fromSmallSmooth > fromLarge + 2 && fromSmallNearest > fromLarge + 2, qPrintable(report));
-        QCOMPARE(control<QLabel>(form, "Image1")->pixmap().deviceIndependentSize(), QSizeF(150, 50));
+        QCOMPARE(control<QLabel>(window(), "Image1")->pixmap().deviceIndependentSize(), QSizeF(150, 50));
     }
 };
 

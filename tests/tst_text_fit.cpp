@@ -5,21 +5,13 @@
 // (--reference) and compares, text by text: whatever fits there must fit
 // here, and a label's text must reach as far, within a pixel.
 
-#include "support/test_support.h"
+#include "support/window_test.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QMap>
 #include <QProcess>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTextStream>
-#include <QTimer>
-
-#include "window/widgets/rich_text_box.h"
 
 #include <cmath>
 
@@ -140,7 +132,7 @@ bool plainScreen()
 
 } // namespace
 
-class TextFitTest : public QObject
+class TextFitTest : public WindowTest
 {
     Q_OBJECT
 
@@ -149,9 +141,7 @@ private slots:
     void screenAsAsked()
     {
         QVERIFY2(!plainScreen(), "run under QT_SCALE_FACTOR or QT_FONT_DPI");
-        FakeHost host;
-        SeededDraws draws(1);
-        Form1 form(host, draws);
+        const Form1 &form = window();
         const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
         QCOMPARE(form.devicePixelRatioF(), scale);
         if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
@@ -201,10 +191,7 @@ private slots:
     // A picture of the waiting window, to set beside the plain one.
     void savePicture()
     {
-        FakeHost host;
-        SeededDraws draws(1);
-        Form1 form(host, draws);
-        form.show();
+        Form1 &form = window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QString name = qEnvironmentVariableIsEmpty("QT_FONT_DPI")
                            ? QStringLiteral("quovale-scale-%1.png").arg(qEnvironmentVariable("QT_SCALE_FACTOR"))

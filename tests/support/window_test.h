@@ -198,3 +198,9 @@ private:
         QTEST_SET_MAIN_SOURCE_PATH                        \
         return QTest::qExec(&test, argc, argv);           \
     }
+
+// A pixel of an outline or of dark text in a picture of the window.
+inline bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 80;
+}
