@@ -47,4 +47,29 @@ inline QString closingMessage(int minutes, int seconds, int right)
 
 // --- The chart and the questions --------------------------------------------
 
+// Instrument numbers 1 to 6 at [0..5].
+inline const QStringList InstrumentNames = {"Vitesse", "Moteur", "Huile", "Essence", "Pression", "Altitude"};
+
+// The eight colours a dial's name may be written in; each chart leaves two out.
+inline const QList<QColor> ChartColours = {QColor(0x00, 0x00, 0x00), QColor(0x00, 0x00, 0xC0),
+                                           QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xC0, 0x00),
+                                           QColor(0xC0, 0x00, 0xC0), QColor(0xFF, 0xFF, 0x00),
+                                           QColor(0x80, 0x40, 0x00), QColor(0xC0, 0xC0, 0xC0)};
+
+// The five ranges a chart's six levels are drawn from, ends included.
+struct LevelRange {
+    int lowest;
+    int highest;
+};
+inline constexpr std::array<LevelRange, 5> LevelRanges{{{1, 10}, {10, 20}, {1500, 2000}, {2000, 3000}, {1000, 10000}}};
+
+// The words of a statement: "niveau " X " est " relation Y. Relation r at
+// [r - 1]: 1 to 4 say where the dials stand, 5 to 7 compare their levels.
+inline const QString LevelPrefix = QStringLiteral("niveau ");
+inline const QString Affirmative = QStringLiteral(" est ");
+inline const QString Negative = QStringLiteral(" n'est pas ");
+inline const QStringList RelationWords = {"au dessus de ",       "en dessous de ",      "à gauche de ",
+                                          "à droite de ",        "supérieur à niveau ", "inférieur à niveau ",
+                                          "différent de niveau "};
+
 } // namespace expected

@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QEventLoop>
 #include <QLabel>
+#include <QPointF>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -204,3 +207,35 @@ inline bool isDark(QRgb pixel)
 {
     return qGray(pixel) < 80;
 }
+
+// --- Reading the chart and the question, as the candidate reads them --------
+
+// The largest draw below 1: the top of every range.
+inline const float TopDraw = std::nextafter(1.0f, 0.0f);
+
+// One dial of the chart: its name and the ink it is written in (Param), its
+// level (Valu), and the centre of the circle drawn around them.
+struct Dial {
+    QString name;
+    QColor ink;
+    QString level;
+    QPointF centre;
+};
+// Dial i at [i - 1].
+using Chart = std::array<Dial, 6>;
+Chart readChart(const Form1 &form);
+
+// Whether dial x stands above (relation 1), below (2), left of (3) or right
+// of (4) dial y on screen.
+bool standsAs(int relation, const Dial &x, const Dial &y);
+
+// What is wrong with the colours of the question box, or an empty text when
+// every name of the chart is in its dial's ink and everything else is black.
+QString questionColourFault(const RichTextBox &box, const Chart &chart);
+
+// Range numbers 1 to 5 whose bounds hold all six levels of the chart; ranges
+// overlap, so there can be more than one.
+QList<int> rangesHolding(const Chart &chart);
+// What is wrong with a chart, or an empty text when it keeps every rule: six
+// of the eight colours, the six instruments, plain numbers from one range.
+QString chartFault(const Chart &chart);
