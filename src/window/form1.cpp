@@ -17,7 +17,7 @@ namespace {
 const QString WindowCaption = QStringLiteral("Test Quovale - par l'équipe Quovale, quovale.example.org");
 } // namespace
 
-Form1::Form1(Host &host, DrawSource &draws, LoadStep loadStep, QWidget *parent)
+Form1::Form1(Host &host, DrawSource &draws, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_host(host),
@@ -36,8 +36,7 @@ Form1::Form1(Host &host, DrawSource &draws, LoadStep loadStep, QWidget *parent)
     buildControls();
     describeControls();
     wireEvents();
-    if (loadStep == LoadStep::Run)
-        Form_Load();
+    Form_Load();
 }
 
 Form1::~Form1() = default;

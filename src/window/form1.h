@@ -38,13 +38,7 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    // Skip leaves the window as it stands before its load step, for a look
-    // at the controls' first texts; the program itself always runs it. In
-    // that state the countdown still runs at 1 ms and the rule tables are
-    // empty, so no event may be dispatched to such a window.
-    enum class LoadStep { Run, Skip };
-
-    Form1(Host &host, DrawSource &draws, LoadStep loadStep = LoadStep::Run, QWidget *parent = nullptr);
+    Form1(Host &host, DrawSource &draws, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Event handlers.
