@@ -319,3 +319,15 @@ teardown() {
     [ -z "$rest" ] || fail "left running after the scenario:
 $rest"
 }
+
+# Runs scenario_$SCENARIO (dashes for underscores) of the calling script, or
+# lists the scenarios it has.
+run_scenario() {
+    local fn="scenario_${SCENARIO//-/_}"
+    if [ -z "$SCENARIO" ] || ! declare -F "$fn" >/dev/null; then
+        echo "usage: $(basename "$0") {$(declare -F | sed -n 's/^declare -f scenario_//p' | tr '_' '-' | paste -sd '|')}" >&2
+        FAILED=1
+        exit 2
+    fi
+    "$fn"
+}

@@ -263,10 +263,4 @@ scenario_desktop_theme() {
     teardown
 }
 
-fn="scenario_${SCENARIO//-/_}"
-if [ -z "$SCENARIO" ] || ! declare -F "$fn" >/dev/null; then
-    echo "usage: scenarios.sh {$(declare -F | sed -n 's/^declare -f scenario_//p' | tr '_' '-' | paste -sd '|')}" >&2
-    FAILED=1
-    exit 2
-fi
-"$fn"
+run_scenario

@@ -367,10 +367,4 @@ scenario_close_box() { scenario_runs close_box; }
 scenario_quitter() { scenario_runs quitter; }
 scenario_end_of_test() { scenario_runs end_of_test; }
 
-fn="scenario_${SCENARIO//-/_}"
-if [ -z "$SCENARIO" ] || ! declare -F "$fn" >/dev/null; then
-    echo "usage: weston.sh {close-box|quitter|end-of-test}" >&2
-    FAILED=1
-    exit 2
-fi
-"$fn"
+run_scenario
