@@ -35,6 +35,8 @@ packages=(
   wmctrl
   x11-utils
   procps
+  # A window manager of the tests' own, written against XCB.
+  libxcb1-dev
   # The end-to-end tests on a Wayland desktop: the compositor, its X server
   # for X11 programs, and Qt's Wayland plugin, as a Wayland desktop has it.
   weston

@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QMetaObject>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QtGlobal>
 
 // Wherever an X server is at hand the window goes through it, on a Wayland
@@ -31,6 +33,13 @@ namespace {
 
 // Undoes what the window system imposed on a fixed-size window: a maximised
 // or fullscreen state first, then a size other than the fixed one.
+//
+// A window manager may turn the program's own resize request down, as
+// weston does while it still holds the window fullscreen, and answer with
+// the size it keeps. Qt then learns the native size but tells the widget
+// nothing, since that size is the one last reported: so the size is looked
+// at again a little later, from the native window's side too, until both
+// agree with the fixed one or the tries run out.
 class FixedSizeKeeper final : public QObject
 {
 public:
@@ -42,22 +51,32 @@ protected:
         if (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange) {
             auto *window = static_cast<QWidget *>(watched);
             // Once the window system's own change has been handled.
-            QMetaObject::invokeMethod(window, [window] { restore(*window); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(window, [window] { restore(*window, Retries); }, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
-    static void restore(QWidget &window)
+    static constexpr int Retries = 20;
+    static constexpr int RetryMs = 250;
+
+    static void restore(QWidget &window, int retries)
     {
         const QSize fixed = window.minimumSize();
         if (fixed != window.maximumSize())
             return;
         constexpr Qt::WindowStates imposed = Qt::WindowMaximized | Qt::WindowFullScreen;
+        QWindow *native = window.windowHandle();
         if (window.windowState() & imposed)
             window.setWindowState(window.windowState() & ~imposed);
         else if (window.size() != fixed)
             window.resize(fixed);
+        else if (native && native->size() != fixed)
+            native->resize(fixed);
+        else
+            return;
+        if (retries > 0)
+            QTimer::singleShot(RetryMs, &window, [&window, retries] { restore(window, retries - 1); });
     }
 };
 

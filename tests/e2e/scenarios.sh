@@ -263,4 +263,28 @@ scenario_desktop_theme() {
     teardown
 }
 
+# A window manager that imposes a size and then turns the program's first
+# requests for its own size down, answering with the size it keeps, as
+# weston does while a window is still fullscreen: the window must still get
+# back to 804 x 356 on the X server, not only in the program's own books.
+at_fixed_size() { [ "$(client_size)" = "804 x 356" ]; }
+
+scenario_refused_resize() {
+    : "${QUOVALE_STUBBORN_WM:?QUOVALE_STUBBORN_WM must name the built e2e_stubborn_wm}"
+    start_xvfb
+    "$QUOVALE_STUBBORN_WM" 1000 700 3 >"$E2E_TMP/wm.log" 2>&1 &
+    WM_PID=$!
+    wait_for "$WAIT_SECONDS" "the stubborn window manager to manage the screen" grep -q ready "$E2E_TMP/wm.log"
+    start_program
+    wait_for "$WAIT_SECONDS" "the main window to map" find_window 'Test Quovale - par *'
+    MAIN_WINDOW=$(find_window 'Test Quovale - par *')
+    wait_for "$WAIT_SECONDS" "the window back at 804 x 356" at_fixed_size
+    holds_for 1000 at_fixed_size || fail "the window left 804 x 356 again: $(client_size)"
+    [ "$(grep -c '^refused' "$E2E_TMP/wm.log")" -eq 3 ] \
+        || fail "the window manager did not turn down three requests: $(cat "$E2E_TMP/wm.log")"
+    click "${QUITTER[@]}"
+    expect_exit_zero
+    teardown
+}
+
 run_scenario
