@@ -267,7 +267,6 @@ scenario_desktop_theme() {
 # requests for its own size down, answering with the size it keeps, as
 # weston does while a window is still fullscreen: the window must still get
 # back to 804 x 356 on the X server, not only in the program's own books.
-at_fixed_size() { [ "$(client_size)" = "804 x 356" ]; }
 
 scenario_refused_resize() {
     : "${QUOVALE_STUBBORN_WM:?QUOVALE_STUBBORN_WM must name the built e2e_stubborn_wm}"
@@ -278,8 +277,8 @@ scenario_refused_resize() {
     start_program
     wait_for "$WAIT_SECONDS" "the main window to map" find_window 'Test Quovale - par *'
     MAIN_WINDOW=$(find_window 'Test Quovale - par *')
-    wait_for "$WAIT_SECONDS" "the window back at 804 x 356" at_fixed_size
-    holds_for 1000 at_fixed_size || fail "the window left 804 x 356 again: $(client_size)"
+    wait_for "$WAIT_SECONDS" "the window back at 804 x 356" size_is "804 x 356"
+    holds_for 1000 size_is "804 x 356" || fail "the window left 804 x 356 again: $(client_size)"
     [ "$(grep -c '^refused' "$E2E_TMP/wm.log")" -eq 3 ] \
         || fail "the window manager did not turn down three requests: $(cat "$E2E_TMP/wm.log")"
     click "${QUITTER[@]}"
